@@ -1,0 +1,86 @@
+// The main dictionary: the mapped orvel.dic with its article table and letter index, read from
+// or rebuilt into orvel.idx and orvel.idz beside it, and the head-word lookup over it.
+#pragma once
+
+#include "core/SearchTerms.h"
+#include "core/VkrMapFile.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace orvel {
+
+inline constexpr int32_t MaxArticles = 70540;
+
+struct TArticleEntry {
+    const uint8_t* Start = nullptr; // the record's 0x01 byte inside the mapped file
+};
+
+// Where LoadIndex took an index from.
+enum class TIndexSource { None, Read, Rebuilt };
+
+class TMainDictionary : public TVkrMapFile {
+public:
+    static constexpr int LetterRows = 25;    // letter codes 97..121
+    static constexpr int LetterColumns = 26; // 96 (the letter alone), 97..121 (the pair)
+    using TLetterIndex = std::array<std::array<int32_t, LetterColumns>, LetterRows>;
+
+    TMainDictionary();
+
+    // Opens orvel.dic read-only; a missing file fails through the error box.
+    void Open(const std::string& FileName);
+
+    // Fills the article table and the letter index from the index files, rebuilding (and
+    // rewriting) each one that is missing, older than the .dic or damaged.
+    void LoadIndex();
+
+    int32_t Count() const { return FCount; }
+    int32_t LastIndex() const { return FCount - 1; }
+
+    std::string GetArticleText(int32_t Index) const;
+    const uint8_t* ArticleData(int32_t Index) const;
+    int32_t ArticleLength(int32_t Index) const;
+    std::string GetHeadWord(int32_t Index) const;
+
+    // The normalised key of article Index's head word, at most MaxLength characters.
+    std::string GetKey(int32_t Index, size_t MaxLength) const;
+    int32_t FirstOfLetter(int C);
+    int32_t FirstOfPair(int C, int D);
+    // The article to show for search string S, or -1.
+    int32_t FindWord(std::string_view S);
+
+    const TLetterIndex& LetterIndex() const { return FLetterIndex; }
+    TIndexSource IdxSource() const { return FIdxSource; }
+    TIndexSource IdzSource() const { return FIdzSource; }
+    std::string IndexFileName(const char* Extension) const;
+
+    TSearchState SearchState; // shared by the lookup and the full-text search
+    int32_t LastFound = -1;
+    std::string SearchText;
+    bool StopSearch = false;
+
+private:
+    void CheckIndex(int32_t Index) const;
+    size_t KeyAt(int32_t Index, size_t MaxLength, char* Key) const;
+    int32_t& LetterCell(int C, int Column) {
+        return FLetterIndex[size_t(C - 97)][size_t(Column - 96)];
+    }
+
+    bool ReadIdx(const TFileTime* DicTime);
+    void ScanArticles();
+    void WriteIdx();
+    bool ReadIdz(const TFileTime* DicTime);
+    void FillLetterIndex();
+    void WriteIdz();
+    bool LetterIndexIsConsistent() const;
+
+    std::array<TArticleEntry, MaxArticles + 1> Articles{};
+    int32_t FCount = 0;
+    TLetterIndex FLetterIndex;
+    TIndexSource FIdxSource = TIndexSource::None;
+    TIndexSource FIdzSource = TIndexSource::None;
+};
+
+} // namespace orvel

@@ -1,0 +1,64 @@
+// A whole file mapped into memory, read-only or read-write. The main dictionary and its two
+// index files are read through it, and the index files are written through it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace orvel {
+
+// When a file came into being: its birth time where the file system records one, else its
+// last modification time. Two times compare by birth only when both files have one.
+struct TFileTime {
+    bool HasBirth = false;
+    int64_t BirthNs = 0;
+    int64_t ModifiedNs = 0;
+};
+
+// True when a was created strictly before b.
+bool CreatedBefore(const TFileTime& a, const TFileTime& b);
+
+class TVkrMapFile {
+public:
+    // Creation dispositions of Open.
+    static constexpr uint32_t CreateAlways = 2; // create anew, truncating an existing file
+    static constexpr uint32_t OpenExisting = 3; // the file must exist
+
+    TVkrMapFile() = default;
+    TVkrMapFile(const TVkrMapFile&) = delete;
+    TVkrMapFile& operator=(const TVkrMapFile&) = delete;
+    virtual ~TVkrMapFile();
+
+    // Opens and maps the file; does nothing when a file is already open. A file that cannot be
+    // opened leaves the object closed without an error (callers test Memory()); a non-empty
+    // file that cannot be mapped fails with "Не могу открыть файл <name>. <reason>".
+    void Open(const std::string& FileName, bool ReadOnly, uint32_t CreationDisposition);
+    virtual void Close();
+
+    // Resizes a writable file and maps it again; nothing for a read-only one or the same size.
+    void SetSize(uint32_t NewSize);
+
+    // Writes the mapped pages and the file's metadata to the disk (writable objects only).
+    void Flush();
+
+    // False while closed; otherwise fills Time from the open file.
+    bool GetFileTime(TFileTime& Time) const;
+
+    bool IsOpen() const { return Handle >= 0; }
+    const uint8_t* Memory() const { return FMemory; }
+    uint8_t* WritableMemory() const { return ReadOnly ? nullptr : FMemory; }
+    uint32_t Size() const { return FSize; }
+    const std::string& FileName() const { return FFileName; }
+
+private:
+    void Map();
+    void Unmap();
+
+    int Handle = -1;
+    uint8_t* FMemory = nullptr;
+    std::string FFileName;
+    uint32_t FSize = 0;
+    bool ReadOnly = true;
+};
+
+} // namespace orvel

@@ -1,0 +1,96 @@
+// Subcommands that open a dictionary and show what the program would read from it.
+#include "core/GreekEncoding.h"
+#include "core/MainDictionary.h"
+#include "core/SearchTerms.h"
+#include "tools/Commands.h"
+#include "tools/ToolArguments.h"
+
+#include <cstdio>
+#include <memory>
+
+namespace orvel::tool {
+
+namespace {
+
+std::unique_ptr<TMainDictionary> OpenDictionary(const TToolArguments& arguments) {
+    auto dictionary = std::make_unique<TMainDictionary>();
+    dictionary->Open(arguments.Value("--dic"));
+    dictionary->LoadIndex();
+    return dictionary;
+}
+
+void Write(const std::string& bytes) {
+    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+}
+
+int32_t ArticleArgument(const TToolArguments& arguments, const TMainDictionary& dictionary) {
+    int index = ParseInt(arguments.Single("article index"), "article index");
+    if (index < 0 || index > dictionary.LastIndex())
+        throw EUsageError("article index out of range 0.." +
+                          std::to_string(dictionary.LastIndex()));
+    return index;
+}
+
+const char* SourceName(TIndexSource source) {
+    return source == TIndexSource::Read ? "read" : "rebuilt";
+}
+
+} // namespace
+
+int RunInfo(const TArguments& Arguments) {
+    TToolArguments arguments(Arguments, {"--dic"}, {});
+    auto dictionary = OpenDictionary(arguments);
+    std::printf("count: %d\ndic-size: %u\nidx: %s\nidz: %s\n", dictionary->Count(),
+                dictionary->Size(), SourceName(dictionary->IdxSource()),
+                SourceName(dictionary->IdzSource()));
+    return 0;
+}
+
+int RunHeadWord(const TArguments& Arguments) {
+    TToolArguments arguments(Arguments, {"--dic"}, {"--display"});
+    auto dictionary = OpenDictionary(arguments);
+    std::string word = dictionary->GetHeadWord(ArticleArgument(arguments, *dictionary));
+    Write(arguments.Has("--display") ? InternalToFontWord(word) : word);
+    Write("\n");
+    return 0;
+}
+
+int RunArticle(const TArguments& Arguments) {
+    TToolArguments arguments(Arguments, {"--dic"}, {});
+    auto dictionary = OpenDictionary(arguments);
+    Write(dictionary->GetArticleText(ArticleArgument(arguments, *dictionary)));
+    return 0;
+}
+
+int RunLookup(const TArguments& Arguments) {
+    TToolArguments arguments(Arguments, {"--dic"}, {"--display"});
+    auto dictionary = OpenDictionary(arguments);
+    const std::string& word = arguments.Single("word");
+    std::string search(1, char(ScriptGreek));
+    search += arguments.Has("--display") ? FontWordToInternal(word) : word;
+    int32_t index = dictionary->FindWord(search);
+    if (index < 0) {
+        Write("-1\n");
+        return 1;
+    }
+    std::string headWord = dictionary->GetHeadWord(index);
+    Write(std::to_string(index) + " " +
+          (arguments.Has("--display") ? InternalToFontWord(headWord) : headWord) + "\n");
+    return 0;
+}
+
+int RunLetterIndex(const TArguments& Arguments) {
+    TToolArguments arguments(Arguments, {"--dic"}, {});
+    if (!arguments.Positional().empty())
+        throw EUsageError("letter-index takes no arguments");
+    auto dictionary = OpenDictionary(arguments);
+    for (const auto& row : dictionary->LetterIndex()) {
+        std::string line;
+        for (int32_t cell : row)
+            line += (line.empty() ? "" : " ") + std::to_string(cell);
+        Write(line + "\n");
+    }
+    return 0;
+}
+
+} // namespace orvel::tool
