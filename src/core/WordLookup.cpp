@@ -117,7 +117,8 @@ int32_t TMainDictionary::FindWord(std::string_view S) {
             best = i;
             bestLength = common;
         }
-        if (common < bestLength)
+        // Nothing can share more than the whole key, and equal lengths keep the earlier one.
+        if (common < bestLength || size_t(bestLength) == key.size())
             break;
     }
     return best;
