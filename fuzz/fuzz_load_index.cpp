@@ -66,13 +66,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     size_t total = 0;
     for (int32_t i = 0; i < dictionary.Count(); ++i) {
-        total += dictionary.GetArticleText(i).size() + dictionary.GetHeadWord(i).size();
-        std::string word = "\x08" + dictionary.GetKey(i, 4);
-        int32_t found = dictionary.FindWord(word);
+        const std::string text = dictionary.GetArticleText(i);
+        total += text.size() + 2;
+        if (text.compare(0, std::string::npos,
+                         reinterpret_cast<const char*>(dictionary.ArticleData(i)),
+                         size_t(dictionary.ArticleLength(i))) != 0 ||
+            dictionary.GetHeadWord(i).size() > text.size())
+            std::abort();
+        int32_t found = dictionary.FindWord("\x08" + dictionary.GetKey(i, 4));
         if (found < -1 || found >= dictionary.Count())
             std::abort();
     }
-    if (total > dictionary.Size())
+    // The records cover the file exactly.
+    if (total != dictionary.Size())
         std::abort();
     return 0;
 }

@@ -79,6 +79,8 @@ bool TMainDictionary::ReadIdx(const TFileTime* DicTime) {
     uint32_t previous = 0;
     for (int32_t i = 0; i <= count; ++i) {
         uint32_t offset = ReadUint32(values + 4 * size_t(i));
+        if (offset > dicSize)
+            return false;
         if (i > 0 && (offset < previous + 2 || dic[offset - 1] != 0x02))
             return false;
         if (i < count && (offset >= dicSize || dic[offset] != 0x01))
