@@ -1,0 +1,429 @@
+#include "core/ArticleRenderer.h"
+
+#include "core/GreekEncoding.h"
+#include "core/Preference.h"
+#include "core/RtfText.h"
+#include "core/VocabularyTables.h"
+
+#include <array>
+
+namespace orvel {
+
+namespace {
+
+enum TFont { FontLatin = 0, FontRussian = 1, FontGreek = 2, FontSymbols = 3 };
+enum TStyle { StyleNormal = 0, StyleBold = 1, StyleItalic = 2 };
+
+struct TPunctuation {
+    uint8_t Shown;
+    bool SpaceBefore;
+    bool SpaceAfter;
+};
+
+// The punctuation bytes with the sign they show and their spacing; Shown 0: not punctuation.
+constexpr std::array<TPunctuation, 0x40> MakePunctuation() {
+    std::array<TPunctuation, 0x40> table{};
+    auto set = [&table](uint8_t c, uint8_t shown, bool before, bool after) {
+        table[c] = {shown, before, after};
+    };
+    set(' ', ' ', false, false);
+    set('/', '/', false, false);
+    for (uint8_t c : {'!', '%', ')', ',', '.', ':', ';', '?'})
+        set(c, c, false, true);
+    set('(', '(', true, false);
+    set('*', '*', true, false);
+    set('+', '+', true, true);
+    set('=', '=', true, true);
+    set('"', '[', true, false);
+    set('\'', ']', false, true);
+    set('<', 0xAB, true, false); // «
+    set('>', 0xBB, false, true); // »
+    set('#', 0x85, true, true);  // …
+    return table;
+}
+constexpr auto Punctuation = MakePunctuation();
+
+bool IsLetter(uint8_t c) {
+    return (c >= 0x41 && c <= 0x5A) || (c >= 0x61 && c <= 0x7A) || c >= 0xC0;
+}
+
+bool StartsWord(uint8_t c) {
+    return IsLetter(c) || c == 0x2D || (c >= 0x30 && c <= 0x39) || c == 0x5B || c == 0x1F;
+}
+
+bool ContinuesWord(uint8_t c) {
+    return c == 0x1F || c == 0x2D || c == 0x2E || (c >= 0x30 && c <= 0x39) ||
+           (c >= 0x41 && c <= 0x7E) || c >= 0xC0;
+}
+
+bool IsDigit(uint8_t c) {
+    return c >= '0' && c <= '9';
+}
+bool IsDiacritic(uint8_t c) {
+    return c >= 0xC0 && c <= 0xDC;
+}
+
+class TArticleRenderer {
+public:
+    TArticleRenderer(std::string_view text, const TPreference& preference,
+                     const TVocabulary& vocabulary)
+        : Text(text), Preference(preference), Vocabulary(vocabulary),
+          NormalSize(RtfNormalSize(preference)), AuthorSize(RtfAuthorSize(preference)) {}
+
+    std::string Render() {
+        Raw(std::string("{\\rtf1\\ansi\\ansicpg1251\\deff1\\deflang1049\\deflangfe1049") +
+            RtfFontTable + "\r\n{\\colortbl ;" + RtfColorEntry(Preference.TextSignColor) +
+            RtfColorEntry(Preference.TextAuthorColor) + RtfColorEntry(Preference.TextEnumColor) +
+            "}\r\n\\uc1\\pard\\plain\\ulnone\\cf0\\lang1033\\f2" + NormalSize + "\\b");
+        StoreHeadWordLetters();
+        while (Position < Text.size())
+            Dispatch(Byte(Position++));
+        if (LastCharacter != '!' && LastCharacter != '.' && LastCharacter != ';' &&
+            LastCharacter != '?')
+            PunctuationWrite('.');
+        SetFontAndStyle(FontLatin, StyleNormal);
+        Raw("\\par\r\n}\r\n");
+        Out += '\0';
+        return std::move(Out);
+    }
+
+private:
+    uint8_t Byte(size_t i) const { return uint8_t(Text[i]); }
+
+    // --- writers
+
+    void Raw(const std::string& s) {
+        Out += s;
+        ControlWordOpen = true;
+    }
+
+    void Character(uint8_t c) {
+        AppendRtfCharacter(Out, c, ControlWordOpen);
+        LastCharacter = c;
+    }
+
+    void TextWrite(std::string_view s) {
+        for (char c : s)
+            Character(uint8_t(c));
+    }
+
+    void NonBreakingTextWrite(std::string_view s) {
+        for (char c : s)
+            Character(c == ' ' ? 0xA0 : uint8_t(c));
+    }
+
+    void FlushSpace() {
+        if (PendingSpace) {
+            Character(' ');
+            PendingSpace = false;
+        }
+    }
+
+    void SetFont(int font) {
+        if (font == Font)
+            return;
+        Font = font;
+        int languageId = font == FontRussian ? 1049 : 1033;
+        if (languageId != LanguageId) {
+            LanguageId = languageId;
+            Raw(languageId == 1049 ? "\\lang1049" : "\\lang1033");
+        }
+        Raw("\\f" + std::to_string(font));
+    }
+
+    void SetStyle(int style) {
+        if (style == Style)
+            return;
+        static const char* const transitions[3][3] = {
+            {"", "\\b", "\\i"}, {"\\b0", "", "\\b0\\i"}, {"\\i0", "\\i0\\b", ""}};
+        Raw(transitions[Style][style]);
+        Style = style;
+    }
+
+    void SetFontAndStyle(int font, int style) {
+        SetFont(font);
+        SetStyle(style);
+    }
+
+    void PunctuationWrite(uint8_t c) {
+        if ((c == ' ' || c == ',' || c == '-' || c == '.') && Font != FontSymbols) {
+            Character(c);
+            return;
+        }
+        int font = Font, style = Style;
+        SetFontAndStyle(FontLatin, StyleNormal);
+        Character(c);
+        SetFontAndStyle(font, style);
+    }
+
+    void GreekLetterWrite(uint8_t diacritic, uint8_t letter) {
+        TextWrite(GreekLetterToFont(diacritic, letter));
+    }
+
+    // A Greek word or table string: marks, brackets and dots as they are, a diacritic code
+    // together with its letter, any other byte as a bare letter.
+    void GreekWrite(std::string_view s) {
+        for (size_t i = 0; i < s.size(); ++i) {
+            uint8_t c = uint8_t(s[i]);
+            if (c == 0x1F)
+                Character(0xB6);
+            else if (c == '(' || c == ')' || c == '-' || c == '.')
+                Character(c);
+            else if (IsDiacritic(c)) {
+                uint8_t letter = i + 1 < s.size() ? uint8_t(s[++i]) : 0;
+                GreekLetterWrite(c, letter);
+            } else
+                GreekLetterWrite(0, c);
+        }
+    }
+
+    // --- the text
+
+    // The first two letters of the head word (after a mark and a 0x1F), for the head-word
+    // abbreviations.
+    void StoreHeadWordLetters() {
+        const size_t length = Text.size();
+        size_t p = 1; // 1-based positions
+        auto at = [this](size_t position) { return Byte(position - 1); };
+        if (p < length && at(1) == 0x80)
+            p = 3;
+        if (p < length && at(p) == 0x1F)
+            ++p;
+        for (int k = 0; k < 2 && p < length; ++k) {
+            if (at(p) >= 0xC0)
+                HeadLetters[size_t(2 * k)] = at(p++);
+            HeadLetters[size_t(2 * k + 1)] = at(p++);
+        }
+    }
+
+    void Dispatch(uint8_t b) {
+        if (b >= 0x03 && b <= 0x05) {
+            SetStyle(b - 0x03);
+        } else if (b >= 0x06 && b <= 0x09) {
+            SetFont(b - 0x06);
+        } else if (b >= 0x0A && b <= 0x0D) {
+            NextMeaning(b);
+        } else if (b == 0x0E || b == 0x14) {
+            FlushSpace();
+            SetFontAndStyle(FontGreek, StyleNormal);
+            GreekLetterWrite(HeadLetters[0], HeadLetters[1]);
+            if (b == 0x14)
+                GreekLetterWrite(HeadLetters[2], HeadLetters[3]);
+            Character('.');
+            PendingSpace = true;
+        } else if (b == 0x0F || b == 0x10 || b == 0x11 || b == 0x15) {
+            FlushSpace();
+            SetFontAndStyle(FontRussian, StyleItalic);
+            TextWrite(b == 0x0F   ? "\xE8"
+                      : b == 0x10 ? "\xE8\xEB\xE8"
+                      : b == 0x11 ? "\xEA"
+                                  : "\xE2");
+            PendingSpace = true;
+        } else if (b == 0x12 || b == 0x13) {
+            FlushSpace();
+            SetFontAndStyle(FontGreek, StyleNormal);
+            GreekLetterWrite(0xC4, b == 0x12 ? 'o' : 'g');
+            PendingSpace = true;
+        } else if (b < 0x40 && Punctuation[b].Shown) {
+            if (Punctuation[b].SpaceBefore)
+                FlushSpace();
+            PunctuationWrite(Punctuation[b].Shown);
+            PendingSpace = Punctuation[b].SpaceAfter;
+        } else if (IsLetter(b) && Font == FontSymbols) {
+            SymbolWord();
+        } else if (StartsWord(b)) {
+            Word();
+        } else if (b >= 0x80 && b <= 0x92) {
+            uint8_t index = Position < Text.size() ? Byte(Position++) : 0x40;
+            Reference(b, index);
+        } else {
+            PunctuationWrite('#');
+        }
+    }
+
+    void NextMeaning(uint8_t code) {
+        switch (code) {
+        case 0x0A:
+            ++Counters[size_t(Level)];
+            break;
+        case 0x0B:
+            Level = Level < 2 ? Level + 1 : 2;
+            Counters[size_t(Level)] = 1;
+            break;
+        case 0x0C:
+            if (Level > 0)
+                --Level;
+            ++Counters[size_t(Level)];
+            break;
+        default: // 0x0D
+            if (Level == 2)
+                Level = 0;
+            ++Counters[size_t(Level)];
+            break;
+        }
+        SetFontAndStyle(FontRussian, StyleNormal);
+        if (LastCharacter != ':' && !(Level == 0 && Counters[0] == 1))
+            PunctuationWrite(';');
+        Raw("\\par\r\n\\cf3");
+        Character(' ');
+        for (int i = 0; i <= Level; ++i) {
+            if (i > 0)
+                Character('.');
+            TextWrite(std::to_string(Counters[size_t(i)]));
+        }
+        TextWrite(") ");
+        Raw("\\cf0");
+        PendingSpace = false;
+    }
+
+    // Collects the word that starts at the byte just read.
+    std::string CollectWord() {
+        std::string word;
+        size_t start = Position - 1;
+        for (size_t i = start; i < Text.size() && (i == start || ContinuesWord(Byte(i))); ++i) {
+            uint8_t c = Byte(i);
+            word += char(c == '[' ? '(' : c == ']' ? ')' : c == '_' ? ' ' : c);
+        }
+        Position = start + word.size();
+        return word;
+    }
+
+    void Word() {
+        std::string word = CollectWord();
+        FlushSpace();
+        uint8_t first = uint8_t(word[0]);
+        switch (Font) {
+        case FontLatin:
+            TextWrite(word);
+            break;
+        case FontRussian:
+            for (char c : word)
+                Character(uint8_t(c) == 0x1F ? 0xB6 : uint8_t(c));
+            break;
+        case FontGreek:
+            if (IsDigit(first)) {
+                SetFont(FontLatin);
+                TextWrite(word);
+                SetFont(FontGreek);
+            } else {
+                GreekWrite(word);
+            }
+            break;
+        default: // symbols: only numbers are written here
+            if (first == '-' || IsDigit(first)) {
+                SetFont(FontLatin);
+                TextWrite(word);
+                SetFont(FontSymbols);
+            }
+            break;
+        }
+        PendingSpace = true;
+    }
+
+    void SymbolWord() {
+        size_t start = Position - 1;
+        while (Position < Text.size() && IsLetter(Byte(Position)))
+            ++Position;
+        std::string_view word = Text.substr(start, Position - start);
+        if (word != "B")
+            FlushSpace();
+        TextWrite(word);
+        PendingSpace = word != "A";
+    }
+
+    void Reference(uint8_t code, uint8_t index) {
+        const int row = index >= 0x40 ? index - 0x40 : -1;
+        auto text = [this, row](TVocabularyTable table) {
+            return row < 0 ? nullptr : Vocabulary.Text(table, row);
+        };
+        if (code == 0x80) {
+            const TVocabularyRow* mark =
+                row < 0 ? nullptr : Vocabulary.Row(TVocabularyTable::ArticleMarks, row);
+            if (!mark || !mark->Explanation)
+                return;
+            SetFont(FontLatin);
+            Out += *mark->Explanation;
+            PendingSpace = false;
+            SetFont(FontGreek);
+        } else if (code == 0x81) {
+            SetFontAndStyle(FontLatin, StyleNormal);
+            if (const std::string* author = text(TVocabularyTable::Authors)) {
+                FlushSpace();
+                Raw("\\cf2" + AuthorSize);
+                NonBreakingTextWrite(*author);
+                Raw(NormalSize + "\\cf0");
+                PendingSpace = true;
+            }
+        } else if (code == 0x82 || code == 0x83) {
+            const TVocabularyTable table =
+                code == 0x82 ? TVocabularyTable::RussianSigns : TVocabularyTable::LatinSigns;
+            SetFontAndStyle(code == 0x82 ? FontRussian : FontLatin, StyleItalic);
+            const TVocabularyRow* sign = row < 0 ? nullptr : Vocabulary.Row(table, row);
+            if (sign && sign->Text) {
+                FlushSpace();
+                bool explained = sign->Explanation && !sign->Explanation->empty();
+                if (explained)
+                    Raw("\\cf1");
+                NonBreakingTextWrite(*sign->Text);
+                if (explained)
+                    Raw("\\cf0");
+                PendingSpace = true;
+            }
+        } else if (code == 0x84 || (code >= 0x85 && code <= 0x90)) {
+            const bool phrase = code == 0x84;
+            SetFontAndStyle(FontRussian, phrase ? StyleNormal : StyleItalic);
+            const std::string* words = phrase    ? text(TVocabularyTable::IndefinitePhrases)
+                                       : row < 0 ? nullptr
+                                                 : Vocabulary.Text(TVocabularyTable::RussianWords,
+                                                                   (code - 0x85) * 192 + row);
+            if (words) {
+                FlushSpace();
+                TextWrite(*words);
+                PendingSpace = true;
+            }
+        } else if (code == 0x91) {
+            SetFontAndStyle(FontGreek, StyleBold);
+            if (const std::string* ending = text(TVocabularyTable::GreekEndings)) {
+                TextWrite(", ");
+                GreekWrite(*ending);
+                PendingSpace = true;
+            }
+        } else { // 0x92
+            SetFontAndStyle(FontGreek, StyleNormal);
+            if (const std::string* note = text(TVocabularyTable::VowelQuantities)) {
+                FlushSpace();
+                PunctuationWrite('(');
+                GreekWrite(*note);
+                PunctuationWrite(')');
+                PendingSpace = true;
+            }
+        }
+    }
+
+    std::string_view Text;
+    const TPreference& Preference;
+    const TVocabulary& Vocabulary;
+    const std::string NormalSize;
+    const std::string AuthorSize;
+
+    std::string Out;
+    bool ControlWordOpen = true;
+    uint8_t LastCharacter = 0;
+    bool PendingSpace = false;
+    int Font = FontGreek;
+    int LanguageId = 1033;
+    int Style = StyleBold;
+    int Level = 0;
+    std::array<int, 3> Counters{};
+    std::array<uint8_t, 4> HeadLetters{};
+    size_t Position = 0; // 0-based read position
+};
+
+} // namespace
+
+std::string RenderArticle(std::string_view Text, const TPreference& Preference,
+                          const TVocabulary& Vocabulary) {
+    return TArticleRenderer(Text, Preference, Vocabulary).Render();
+}
+
+} // namespace orvel
