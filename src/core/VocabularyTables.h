@@ -38,6 +38,8 @@ const TVocabularyTableInfo& TableInfo(TVocabularyTable Table);
 struct TVocabularyRow {
     std::optional<std::string> Text;
     std::optional<std::string> Explanation; // sign tables only
+
+    bool operator==(const TVocabularyRow&) const = default;
 };
 
 class TVocabulary {
