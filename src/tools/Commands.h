@@ -15,5 +15,7 @@ int RunHeadWord(const TArguments& Arguments);
 int RunArticle(const TArguments& Arguments);
 int RunLookup(const TArguments& Arguments);
 int RunLetterIndex(const TArguments& Arguments);
+int RunRender(const TArguments& Arguments);
+int RunSearch(const TArguments& Arguments);
 
 } // namespace orvel::tool

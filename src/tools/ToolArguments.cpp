@@ -17,7 +17,7 @@ TToolArguments::TToolArguments(const std::vector<std::string>& Arguments,
         } else if (Options.count(argument)) {
             if (i + 1 >= Arguments.size())
                 throw EUsageError("option " + argument + " needs a value");
-            FValues[argument] = Arguments[++i];
+            FValues[argument].push_back(Arguments[++i]);
         } else if (Flags.count(argument)) {
             FFlags.insert(argument);
         } else {
@@ -34,7 +34,12 @@ const std::string& TToolArguments::Value(const std::string& Name) const {
     auto it = FValues.find(Name);
     if (it == FValues.end())
         throw EUsageError("option " + Name + " is required");
-    return it->second;
+    return it->second.back();
+}
+
+std::vector<std::string> TToolArguments::Values(const std::string& Name) const {
+    auto it = FValues.find(Name);
+    return it == FValues.end() ? std::vector<std::string>() : it->second;
 }
 
 const std::string& TToolArguments::Single(const char* What) const {

@@ -22,14 +22,16 @@ public:
                    const std::set<std::string>& Flags);
 
     bool Has(const std::string& Name) const;
-    // The value of a required option.
+    // The value of a required option (the last one given).
     const std::string& Value(const std::string& Name) const;
+    // Every value given for an option, in order.
+    std::vector<std::string> Values(const std::string& Name) const;
     const std::vector<std::string>& Positional() const { return FPositional; }
     // The only positional argument, which must be there.
     const std::string& Single(const char* What) const;
 
 private:
-    std::map<std::string, std::string> FValues;
+    std::map<std::string, std::vector<std::string>> FValues;
     std::set<std::string> FFlags;
     std::vector<std::string> FPositional;
 };

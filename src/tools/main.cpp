@@ -23,6 +23,11 @@ const TCommandEntry Commands[] = {
     {"article", "article --dic PATH N", orvel::tool::RunArticle},
     {"lookup", "lookup --dic PATH [--display] WORD", orvel::tool::RunLookup},
     {"letter-index", "letter-index --dic PATH", orvel::tool::RunLetterIndex},
+    {"render", "render (--dic PATH N | --text-file FILE) [--pref Name=Value ...]",
+     orvel::tool::RunRender},
+    {"search",
+     "search --dic PATH [--notes DIR] [--max N] [--from K] (--greek WORDS | --russian WORDS)",
+     orvel::tool::RunSearch},
 };
 
 void PrintUsage() {
