@@ -85,7 +85,7 @@ bool TMainDictionary::ReadIdx(const TFileTime* DicTime) {
             return false;
         if (i < count && (offset >= dicSize || dic[offset] != 0x01))
             return false;
-        Articles[size_t(i)].Start = dic + offset;
+        Articles[size_t(i)] = {dic + offset, nullptr};
         previous = offset;
     }
     FCount = count;

@@ -74,7 +74,7 @@ void TMainDictionary::ScanArticles() {
         // A file with more records than the table holds is damaged, not something to index.
         if (count >= MaxArticles)
             FailWithErrorBox(BrokenData);
-        Articles[size_t(count++)].Start = data + p;
+        Articles[size_t(count++)] = {data + p, nullptr};
         ++p; // past the 0x01
         while (p < size && data[p] != 0x02)
             ++p;
@@ -82,7 +82,7 @@ void TMainDictionary::ScanArticles() {
             FailWithErrorBox(BrokenData); // the last record has no 0x02
         ++p;
     }
-    Articles[size_t(count)].Start = data + size;
+    Articles[size_t(count)] = {data + size, nullptr};
     FCount = count;
 }
 

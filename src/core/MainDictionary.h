@@ -3,7 +3,9 @@
 #pragma once
 
 #include "core/SearchTerms.h"
+#include "core/UserDictionary.h"
 #include "core/VkrMapFile.h"
+#include "core/VkrObjectList.h"
 
 #include <array>
 #include <cstdint>
@@ -16,6 +18,7 @@ inline constexpr int32_t MaxArticles = 70540;
 
 struct TArticleEntry {
     const uint8_t* Start = nullptr; // the record's 0x01 byte inside the mapped file
+    TUserArticle* Notes = nullptr;  // the notes attached to the article, the latest first
 };
 
 // Where LoadIndex took an index from.
@@ -28,6 +31,8 @@ public:
     using TLetterIndex = std::array<std::array<int32_t, LetterColumns>, LetterRows>;
 
     TMainDictionary();
+    // Destroys the notes files first: their notes detach themselves from Articles.
+    ~TMainDictionary() override;
 
     // Opens orvel.dic read-only; a missing file fails through the error box.
     void Open(const std::string& FileName);
@@ -56,10 +61,33 @@ public:
     TIndexSource IdzSource() const { return FIdzSource; }
     std::string IndexFileName(const char* Extension) const;
 
+    // Notes. A note goes to the head of its article's chain when attached.
+    void AttachNote(TUserArticle* Note);
+    // Unlinks the note from its article's chain; nothing when it is not in it.
+    void DetachNote(TUserArticle* Note);
+    // Loads one notes file (a path) as a collection named by its base name and appends it to
+    // UserDictionaries; a file that cannot be read is reported in the error box, keeps what was
+    // read and cannot be saved. Null when the name cannot be program text (then nothing is
+    // added).
+    TUserDictionary* LoadNotesFile(const std::string& FilePath);
+    // Loads every "*.not" regular file of UserFolder, by name in byte order; hidden files are
+    // skipped. A missing folder holds no notes.
+    void LoadAllNotes(const std::string& UserFolder);
+    // The note of the collection CurrentNoteFile for an article, to be edited: created empty
+    // when missing. A collection not loaded yet is read from UserFolder when its file is there,
+    // else created empty (nothing is written). Null when CurrentNoteFile is empty.
+    TUserArticle* GetNote(int32_t ArticleIndex, const std::string& CurrentNoteFile,
+                          const std::string& UserFolder);
+    // The note shown with an article: the latest attached one of a notes file, or null.
+    TUserArticle* FirstNote(int32_t ArticleIndex) const;
+    // The head of an article's note chain; null for none or an index outside the articles.
+    TUserArticle* NoteChain(int32_t ArticleIndex) const;
+
     TSearchState SearchState; // shared by the lookup and the full-text search
     int32_t LastFound = -1;
     std::string SearchText;
     bool StopSearch = false;
+    TVkrObjectList<TUserDictionary> UserDictionaries{true}; // the loaded notes files
 
 private:
     void CheckIndex(int32_t Index) const;

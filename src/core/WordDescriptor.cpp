@@ -3,6 +3,7 @@
 #include "core/TaggedValues.h"
 
 #include <array>
+#include <cstdint>
 #include <utility>
 
 namespace orvel {
@@ -74,7 +75,8 @@ int32_t MigrateArticleIndexFromVersion0(int32_t Index) {
     for (int32_t threshold : Thresholds)
         if (threshold <= Index)
             ++shift;
-    return Index + shift;
+    // An index of a damaged file may lie anywhere; it must not overflow.
+    return Index > INT32_MAX - shift ? INT32_MAX : Index + shift;
 }
 
 } // namespace orvel

@@ -63,6 +63,7 @@ TEST(WordDescriptorTest, VersionZeroIndexesMoveToTodaysNumbering) {
     EXPECT_EQ(MigrateArticleIndexFromVersion0(24176), 24182);
     EXPECT_EQ(MigrateArticleIndexFromVersion0(25139), 25147);
     EXPECT_EQ(MigrateArticleIndexFromVersion0(45516), 45527);
+    EXPECT_EQ(MigrateArticleIndexFromVersion0(INT32_MAX - 3), INT32_MAX);
 
     TWordDescriptor d(24176, "a");
     TValueWriter writer;
