@@ -1,57 +1,19 @@
 // Start-up and lookup costs on a generated dictionary of the full size: 70526 articles in a
 // .dic of 7968875 bytes.
+#include "FullSizeDictionary.h"
 #include "core/GreekEncoding.h"
 #include "core/MainDictionary.h"
 #include "core/SearchTerms.h"
-#include "support/GeneratedDictionary.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <random>
-#include <thread>
-#include <unistd.h>
 
 using namespace orvel;
 
 namespace {
-
-struct TFullSizeDictionary {
-    std::string Folder;
-    std::string Dic;
-    std::vector<std::string> HeadWords;
-
-    TFullSizeDictionary() {
-        char pattern[] = "/tmp/orvel-bench-XXXXXX";
-        if (!::mkdtemp(pattern))
-            std::abort();
-        Folder = pattern;
-        Dic = Folder + "/orvel.dic";
-        auto generated = testing::GenerateDictionary(70526, 7968875, 1);
-        testing::WriteFile(Dic, generated.Dic);
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        TMainDictionary dictionary; // writes both index files
-        dictionary.Open(Dic);
-        dictionary.LoadIndex();
-        for (int32_t i = 0; i < dictionary.Count(); ++i)
-            HeadWords.push_back(dictionary.GetHeadWord(i));
-    }
-};
-
-const TFullSizeDictionary& FullSize() {
-    static TFullSizeDictionary dictionary;
-    return dictionary;
-}
-
-std::unique_ptr<TMainDictionary> LoadFullSize() {
-    auto dictionary = std::make_unique<TMainDictionary>();
-    dictionary->Open(FullSize().Dic);
-    dictionary->LoadIndex();
-    return dictionary;
-}
 
 void LoadIndexWithIndexFiles(benchmark::State& state) {
     FullSize();
@@ -102,9 +64,9 @@ void FindWordTypedKeys(benchmark::State& state) {
         for (size_t i = 0; i < typed.size(); ++i) {
             auto start = std::chrono::steady_clock::now();
             benchmark::DoNotOptimize(dictionary->FindWord(typed[i]));
-            micros[i] = std::chrono::duration<double, std::micro>(
-                            std::chrono::steady_clock::now() - start)
-                            .count();
+            micros[i] =
+                std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
+                    .count();
         }
     }
     std::sort(micros.begin(), micros.end());

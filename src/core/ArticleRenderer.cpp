@@ -71,6 +71,7 @@ public:
           NormalSize(RtfNormalSize(preference)), AuthorSize(RtfAuthorSize(preference)) {}
 
     std::string Render() {
+        Out.reserve(1024 + 8 * Text.size());
         Raw(std::string("{\\rtf1\\ansi\\ansicpg1251\\deff1\\deflang1049\\deflangfe1049") +
             RtfFontTable + "\r\n{\\colortbl ;" + RtfColorEntry(Preference.TextSignColor) +
             RtfColorEntry(Preference.TextAuthorColor) + RtfColorEntry(Preference.TextEnumColor) +
@@ -92,7 +93,7 @@ private:
 
     // --- writers
 
-    void Raw(const std::string& s) {
+    void Raw(std::string_view s) {
         Out += s;
         ControlWordOpen = true;
     }
@@ -128,7 +129,8 @@ private:
             LanguageId = languageId;
             Raw(languageId == 1049 ? "\\lang1049" : "\\lang1033");
         }
-        Raw("\\f" + std::to_string(font));
+        static const char* const switches[] = {"\\f0", "\\f1", "\\f2", "\\f3"};
+        Raw(switches[font]);
     }
 
     void SetStyle(int style) {
@@ -349,9 +351,11 @@ private:
             SetFontAndStyle(FontLatin, StyleNormal);
             if (const std::string* author = text(TVocabularyTable::Authors)) {
                 FlushSpace();
-                Raw("\\cf2" + AuthorSize);
+                Raw("\\cf2");
+                Raw(AuthorSize);
                 NonBreakingTextWrite(*author);
-                Raw(NormalSize + "\\cf0");
+                Raw(NormalSize);
+                Raw("\\cf0");
                 PendingSpace = true;
             }
         } else if (code == 0x82 || code == 0x83) {

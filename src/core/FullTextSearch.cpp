@@ -4,6 +4,9 @@
 #include "core/OrvelError.h"
 
 #include <array>
+#include <cstring>
+#include <utility>
+#include <vector>
 
 namespace orvel {
 
@@ -123,13 +126,10 @@ const TLetterRules& Letters(bool greek, bool exact) {
     return tables[greek][exact];
 }
 
-// Whether the compared word matches a search word: the whole anchor when the word is a single
-// literal; otherwise the anchor inside the word, at its start unless tokens stand before the
-// anchor, at its end unless tokens stand after it.
+// Whether the compared word matches a search word of several tokens: the anchor inside the word, at
+// its start unless tokens stand before the anchor, at its end unless tokens stand after it.
 bool Matches(const TSearchTerm& term, std::string_view word) {
     const std::string& anchor = term.Tokens[size_t(term.Anchor)].Text;
-    if (term.TokenCount == 1)
-        return word == anchor;
     size_t at = word.find(anchor);
     if (at == std::string_view::npos)
         return false;
@@ -145,9 +145,13 @@ public:
     TTextScanner(TMainDictionary& dictionary, TVkrObjectList<TWordDescriptor>& results,
                  int32_t hitLimit)
         : Dictionary(dictionary), State(dictionary.SearchState), Results(results),
-          HitLimit(hitLimit), Greek(State.SearchTerms[0].Greek), ByteRules(Rules(Greek)) {}
+          HitLimit(hitLimit), Greek(State.SearchTerms[0].Greek), ByteRules(Rules(Greek)) {
+        CollectRequiredLetters();
+    }
 
     void Scan(int32_t article, const uint8_t* text, size_t length, const TUserArticle* note) {
+        if (!MayHit(text, length))
+            return;
         Article = article;
         Note = note;
         TextStart = text;
@@ -188,23 +192,70 @@ public:
     }
 
 private:
+    // A hit needs every letter of every anchor in the text, as it is or (unless the word is
+    // exact) as its capital; a text that lacks one is passed over without reading it byte by
+    // byte. Up to four letters are looked for.
+    void CollectRequiredLetters() {
+        for (int32_t t = 0; t < State.TermCount; ++t) {
+            const TSearchTerm& term = State.SearchTerms[size_t(t)];
+            for (char ch : term.Tokens[size_t(term.Anchor)].Text) {
+                const uint8_t c = uint8_t(ch);
+                const bool small = Greek ? c >= 97 && c <= 122 : c >= 224;
+                const uint8_t capital = !term.Exact && small ? uint8_t(c - 32) : c;
+                bool known = false;
+                for (const auto& letter : Required)
+                    known = known || (letter.first == c && letter.second == capital);
+                if (!known && Required.size() < 4)
+                    Required.emplace_back(c, capital);
+            }
+        }
+    }
+
+    bool MayHit(const uint8_t* text, size_t length) const {
+        for (const auto& [letter, capital] : Required)
+            if (!std::memchr(text, letter, length) &&
+                (capital == letter || !std::memchr(text, capital, length)))
+                return false;
+        return true;
+    }
+
     // Extracts the word at p, compares it with the expected search word and answers where the
     // scan goes on: at the byte that ended the word.
     const uint8_t* CompareWord(const uint8_t* p, const uint8_t* end) {
         const TSearchTerm& term = State.SearchTerms[size_t(State.TermIndex)];
         const TLetterRules& letters = Letters(Greek, term.Exact);
         const uint8_t* wordStart = p;
-        Word.clear();
-        for (; p < end; ++p) {
-            TLetterRole role = letters[*p];
-            if (role == EndsWord)
-                break;
-            if (role == Collected)
-                Word += char(*p);
-            else if (role == Lowered)
-                Word += char(*p + 32);
+        bool matched;
+        if (term.TokenCount == 1) {
+            // A single literal: compare letter by letter while the word is read.
+            const std::string& anchor = term.Tokens[0].Text;
+            size_t length = 0;
+            bool same = true;
+            for (; p < end; ++p) {
+                TLetterRole role = letters[*p];
+                if (role == EndsWord)
+                    break;
+                if (role == Skipped)
+                    continue;
+                char c = char(role == Lowered ? *p + 32 : *p);
+                same = same && length < anchor.size() && anchor[length] == c;
+                ++length;
+            }
+            matched = same && length == anchor.size();
+        } else {
+            Word.clear();
+            for (; p < end; ++p) {
+                TLetterRole role = letters[*p];
+                if (role == EndsWord)
+                    break;
+                if (role == Collected)
+                    Word += char(*p);
+                else if (role == Lowered)
+                    Word += char(*p + 32);
+            }
+            matched = Matches(term, Word);
         }
-        if (!Matches(term, Word)) {
+        if (!matched) {
             State.TermIndex = 0;
             return p;
         }
@@ -239,7 +290,8 @@ private:
     const TUserArticle* Note = nullptr;
     const uint8_t* TextStart = nullptr;
     const uint8_t* FirstWordStart = nullptr;
-    std::string Word; // the compared word, as long as the word is
+    std::string Word;                                  // the compared word, as long as the word is
+    std::vector<std::pair<uint8_t, uint8_t>> Required; // letters a hit needs, and their capitals
 };
 
 } // namespace

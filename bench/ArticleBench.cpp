@@ -1,0 +1,60 @@
+// Rendering and the full-text search over the whole full-size dictionary.
+#include "FullSizeDictionary.h"
+#include "core/ArticleRenderer.h"
+#include "core/FullTextSearch.h"
+#include "core/Preference.h"
+#include "core/VocabularyTables.h"
+
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdlib>
+
+using namespace orvel;
+
+namespace {
+
+void RenderEveryArticle(benchmark::State& state) {
+    auto dictionary = LoadFullSize();
+    const TPreference preference;
+    size_t bytes = 0;
+    for (auto _ : state)
+        for (int32_t i = 0; i < dictionary->Count(); ++i)
+            bytes +=
+                RenderArticle(dictionary->GetArticleText(i), preference, TVocabulary::BuiltIn())
+                    .size();
+    state.counters["rtf_MB_per_pass"] = double(bytes) / double(state.iterations()) / 1e6;
+}
+BENCHMARK(RenderEveryArticle)->Unit(benchmark::kMillisecond);
+
+// A search that finds nothing scans every article; grep -c of a fixed string over the same file
+// is the yardstick, timed in the same run.
+void SearchFindingNothing(benchmark::State& state, const std::string& words) {
+    auto dictionary = LoadFullSize();
+    for (auto _ : state) {
+        TVkrObjectList<TWordDescriptor> results;
+        dictionary->StopSearch = false;
+        Search(*dictionary, words, results, false, 8);
+        if (results.Count() != 0)
+            state.SkipWithError("the search found something");
+    }
+}
+
+void FullTextSearchGreek(benchmark::State& state) {
+    SearchFindingNothing(state, "\x08yyyyyyyyyyyy");
+}
+BENCHMARK(FullTextSearchGreek)->Unit(benchmark::kMillisecond);
+
+void FullTextSearchRussian(benchmark::State& state) {
+    SearchFindingNothing(state, "\x07\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF");
+}
+BENCHMARK(FullTextSearchRussian)->Unit(benchmark::kMillisecond);
+
+void GrepFixedString(benchmark::State& state) {
+    const std::string command = "grep -c -F yyyyyyyyyyyy " + FullSize().Dic + " >/dev/null";
+    for (auto _ : state)
+        if (std::system(command.c_str()) == -1)
+            state.SkipWithError("grep could not run");
+}
+BENCHMARK(GrepFixedString)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
