@@ -1,4 +1,5 @@
 // Subcommands over article texts: rendering and the full-text search.
+#include "core/ArticlePlainText.h"
 #include "core/ArticleRenderer.h"
 #include "core/FullTextSearch.h"
 #include "core/MainDictionary.h"
@@ -6,6 +7,8 @@
 #include "core/Preference.h"
 #include "core/SearchTerms.h"
 #include "core/SettingsStore.h"
+#include "core/UnicodeGreek.h"
+#include "core/UserDictionary.h"
 #include "core/VocabularyTables.h"
 #include "core/Windows1251.h"
 #include "tools/Commands.h"
@@ -121,6 +124,48 @@ int RunSearch(const TArguments& Arguments) {
     }
     Write("last-found: " + std::to_string(dictionary->LastFound) + "\n");
     return results.Count() > 0 ? 0 : 1;
+}
+
+int RunNotes(const TArguments& Arguments) {
+    TToolArguments arguments(Arguments, {"--voc"}, {});
+    const std::string& path = arguments.Single("notes file");
+    const size_t slash = path.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    const size_t dot = name.find_last_of('.');
+    if (dot == std::string::npos || name.substr(dot) != ".not")
+        throw EUsageError("a notes file is named *.not");
+    name.resize(dot);
+    const TVocabulary vocabulary = arguments.Has("--voc")
+                                       ? LoadVocabularyFile(arguments.Value("--voc"))
+                                       : TVocabulary::BuiltIn();
+    TUserDictionary notes(folder, Utf8ToCp1251(name), true);
+    std::string failure;
+    try {
+        notes.Load();
+    } catch (const EOrvelError& error) {
+        failure = error.what(); // the notes read before the damage are still listed
+    }
+    for (int i = 0; i < notes.Count(); ++i) {
+        std::string text = ArticleToPlainText(notes.Items(i)->Text(), vocabulary);
+        for (char& c : text)
+            c = c == '\n' ? ' ' : c;
+        Write(std::to_string(notes.Items(i)->ArticleIndex()) + "\t" + text + "\n");
+    }
+    if (!failure.empty())
+        throw EOrvelError(failure);
+    return 0;
+}
+
+int RunUnicode(const TArguments& Arguments) {
+    TToolArguments arguments(Arguments, {"--dic"}, {});
+    auto dictionary = OpenDictionary(arguments.Value("--dic"));
+    int index = ParseInt(arguments.Single("article index"), "article index");
+    if (index < 0 || index > dictionary->LastIndex())
+        throw EUsageError("article index out of range 0.." +
+                          std::to_string(dictionary->LastIndex()));
+    Write(InternalToUnicode(dictionary->GetHeadWord(index)) + "\n");
+    return 0;
 }
 
 } // namespace orvel::tool

@@ -17,5 +17,7 @@ int RunLookup(const TArguments& Arguments);
 int RunLetterIndex(const TArguments& Arguments);
 int RunRender(const TArguments& Arguments);
 int RunSearch(const TArguments& Arguments);
+int RunNotes(const TArguments& Arguments);
+int RunUnicode(const TArguments& Arguments);
 
 } // namespace orvel::tool

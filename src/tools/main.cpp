@@ -28,6 +28,8 @@ const TCommandEntry Commands[] = {
     {"search",
      "search --dic PATH [--notes DIR] [--max N] [--from K] (--greek WORDS | --russian WORDS)",
      orvel::tool::RunSearch},
+    {"notes", "notes [--voc FILE] FILE.not", orvel::tool::RunNotes},
+    {"unicode", "unicode --dic PATH N", orvel::tool::RunUnicode},
 };
 
 void PrintUsage() {
