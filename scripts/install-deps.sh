@@ -7,6 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     googletest libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
+    python3 python3-fonttools python3-pil fonts-freefont-ttf
 )
 
 missing=()
