@@ -6,4 +6,4 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 dir="$root/build/bench"
 cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVEL_BENCH=ON -DORVEL_TESTS=OFF >/dev/null
 cmake --build "$dir" -j "$(nproc)" --target orvel_bench
-"$dir/bench/orvel_bench" "$@"
+"$dir/bin/orvel_bench" "$@"
