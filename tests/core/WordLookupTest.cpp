@@ -132,10 +132,7 @@ TEST(SearchTermsTest, KeysAndPrefixes) {
 class WordLookupTest : public ::testing::Test {
 protected:
     TMainDictionary& Load(const std::vector<std::string>& articles) {
-        WriteFile(dir.File("orvel.dic"), BuildDic(articles));
-        dictionary = std::make_unique<TMainDictionary>();
-        dictionary->Open(dir.File("orvel.dic"));
-        dictionary->LoadIndex();
+        dictionary = LoadDictionary(dir.Path(), articles);
         return *dictionary;
     }
 

@@ -1,5 +1,7 @@
 #include "support/GeneratedDictionary.h"
 
+#include "core/MainDictionary.h"
+
 #include <algorithm>
 #include <fstream>
 #include <random>
@@ -105,6 +107,15 @@ TGeneratedDictionary GenerateDictionary(int32_t Count, uint32_t TotalSize, uint3
     }
     result.Dic = BuildDic(result.Articles);
     return result;
+}
+
+std::unique_ptr<TMainDictionary> LoadDictionary(const std::string& Folder,
+                                                const std::vector<std::string>& Articles) {
+    WriteFile(Folder + "/orvel.dic", BuildDic(Articles));
+    auto dictionary = std::make_unique<TMainDictionary>();
+    dictionary->Open(Folder + "/orvel.dic");
+    dictionary->LoadIndex();
+    return dictionary;
 }
 
 void WriteFile(const std::string& Path, const std::string& Bytes) {

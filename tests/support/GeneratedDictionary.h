@@ -3,8 +3,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
+
+namespace orvel {
+class TMainDictionary;
+}
 
 namespace orvel::testing {
 
@@ -23,6 +28,10 @@ struct TGeneratedDictionary {
 // bytes an article), with random head words (diacritics, capitals, hyphens, mark prefixes,
 // duplicates) in key order. The same seed gives the same dictionary.
 TGeneratedDictionary GenerateDictionary(int32_t Count, uint32_t TotalSize, uint32_t Seed);
+
+// Writes Articles as Folder/orvel.dic and loads it (index files built beside it).
+std::unique_ptr<TMainDictionary> LoadDictionary(const std::string& Folder,
+                                                const std::vector<std::string>& Articles);
 
 // Writes Bytes to Path whole; throws std::runtime_error on failure.
 void WriteFile(const std::string& Path, const std::string& Bytes);

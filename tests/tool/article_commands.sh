@@ -1,16 +1,7 @@
 #!/usr/bin/env bash
 # orvel-tool's article subcommands: render, search, notes, unicode.
-set -u
 tool=$1
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-failures=0
-check() { # description, expected, actual
-    if [ "$2" != "$3" ]; then
-        echo "FAIL: $1: expected [$2], got [$3]"
-        failures=$((failures + 1))
-    fi
-}
+source "$(dirname "$0")/lib/check.sh"
 
 # λόγος with a Russian word and an author; "ab cd"; a word in a note.
 printf '\x01k\xc0ocor \x07\xf1\xeb\xee\xe2\xee\x81\x67\x02\x01ab cd\x02\x01ef\x02' >"$dir/orvel.dic"
@@ -20,9 +11,9 @@ printf '\x06\x13OrvelUserDictionary\x02\x01\x09\x01\x02\x02\x06\x05ab \x07\xe0\x
 "$tool" render --dic "$dir/orvel.dic" 0 >"$dir/a.rtf"
 check "render ends with one zero byte" "00" "$(tail -c 1 "$dir/a.rtf" | od -An -tx1 | tr -d ' ')"
 check "render header" "{\\rtf1\\ansi" "$(head -c 11 "$dir/a.rtf")"
-grep -q 'cf2\\fs30 Plat\.' "$dir/a.rtf" || { echo "FAIL: author"; failures=$((failures + 1)); }
+grep -q 'cf2\\fs30 Plat\.' "$dir/a.rtf" || fail "author"
 "$tool" render --dic "$dir/orvel.dic" --pref TextFontSize=12 --pref TextAuthorSizePercent=1 0 |
-    grep -aq 'cf2\\fs12 Plat\.' || { echo "FAIL: --pref with clamping"; failures=$((failures + 1)); }
+    grep -aq 'cf2\\fs12 Plat\.' || fail "--pref with clamping"
 printf 'ab' >"$dir/text"
 check "render --text-file" "$("$tool" render --dic "$dir/orvel.dic" 1 | head -c 300 | md5sum)" \
     "$(printf 'ab cd' >"$dir/text"; "$tool" render --text-file "$dir/text" | head -c 300 | md5sum)"
@@ -43,5 +34,4 @@ check "search russian" "$(printf '0\t8\t5\t\nlast-found: -1')" \
 check "notes" "$(printf '2\tαβ а.')" "$("$tool" notes "$dir/User/mine.not")"
 check "unicode" "λόγος" "$("$tool" unicode --dic "$dir/orvel.dic" 0)"
 
-[ $failures -eq 0 ] && echo "all article command checks passed"
-exit $((failures > 0))
+finish "article command"

@@ -1,16 +1,7 @@
 #!/usr/bin/env bash
 # orvel-tool's dictionary subcommands on a small dictionary: output, exit status, binary safety.
-set -u
 tool=$1
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-failures=0
-check() { # description, expected, actual
-    if [ "$2" != "$3" ]; then
-        echo "FAIL: $1: expected [$2], got [$3]"
-        failures=$((failures + 1))
-    fi
-}
+source "$(dirname "$0")/lib/check.sh"
 
 # Articles: "ab" + body with a zero byte; ὁ with a mark prefix; "bg" (βη); "g".
 printf '\x01ab \x00\xff\x01x\x02\x01\x80\x05\xc4o t\x02\x01bg\x02\x01g\x02' >"$dir/orvel.dic"
@@ -23,7 +14,7 @@ sleep 0.02
 check "info again" "idx: read idz: read" "$("$tool" info --dic "$dir/orvel.dic" | tail -2 | tr '\n' ' ' | sed 's/ $//')"
 
 "$tool" article --dic "$dir/orvel.dic" 0 >"$dir/article0"
-printf 'ab \x00\xff\x01x' | cmp -s - "$dir/article0" || { echo "FAIL: article bytes"; failures=$((failures + 1)); }
+printf 'ab \x00\xff\x01x' | cmp -s - "$dir/article0" || fail "article bytes"
 
 check "headword" "$(printf '\xc4o')" "$("$tool" headword --dic "$dir/orvel.dic" 1)"
 check "headword --display" "$(printf '\xa6')" "$("$tool" headword --dic "$dir/orvel.dic" --display 1)"
@@ -43,5 +34,4 @@ check "letter-index row a" "0 -1 0 $(printf -- '-1 %.0s' {1..22})-1" "$(printf '
 message=$("$tool" info --dic "$dir/none.dic" 2>&1); status=$?
 check "missing dictionary" "2 orvel-tool: Отсутствует основной файл словаря: orvel.dic" "$status $message"
 
-[ $failures -eq 0 ] && echo "all dictionary command checks passed"
-exit $((failures > 0))
+finish "dictionary command"
