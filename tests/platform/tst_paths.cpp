@@ -1,0 +1,152 @@
+// Where the program finds its data, documents, help and fonts, and where it keeps user files.
+#include "platform/Fonts.h"
+#include "platform/Paths.h"
+#include "support/TempDir.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
+#include <QtTest>
+#include <unistd.h>
+
+using namespace orvel;
+
+namespace {
+
+void Touch(const QString& path) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+}
+
+QString BinDir() {
+    return qEnvironmentVariable("ORVEL_BIN_DIR");
+}
+
+} // namespace
+
+class TestPaths : public QObject {
+    Q_OBJECT
+
+public slots:
+    void Opened(const QUrl& url) { FOpened << url; }
+
+private slots:
+    void dataLiesBesideTheProgramOrInShare() {
+        testing::TTempDir dir;
+        const QString root = QString::fromStdString(dir.Path());
+        const TPaths paths(root + "/bin/orvel", root + "/home");
+
+        // A build tree: everything beside the program.
+        QCOMPARE(paths.DataFolder(), root + "/bin");
+        QCOMPARE(paths.DictionaryFile(".idx"), root + "/bin/orvel.idx");
+
+        // Installed: share/orvel, unless the dictionary lies beside the program after all.
+        QDir().mkpath(root + "/share/orvel");
+        QCOMPARE(paths.DataFolder(), root + "/share/orvel");
+        QCOMPARE(paths.DictionaryFile(".dic"), root + "/share/orvel/orvel.dic");
+        QCOMPARE(paths.DocumentPath(TDocument::Troubleshooting),
+                 root + "/share/orvel/troubleshooting.rtf");
+        QCOMPARE(paths.HelpIndex(), root + "/share/orvel/help/index.html");
+        Touch(root + "/bin/orvel.dic");
+        QCOMPARE(paths.DataFolder(), root + "/bin");
+
+        // Named after the program: "Orvel" looks for "Orvel.dic", which is not "orvel.dic".
+        QCOMPARE(TPaths(root + "/bin/Orvel").DictionaryFile(".dic"),
+                 root + "/share/orvel/Orvel.dic");
+    }
+
+    void userFolderIsBesideTheDataWhenWritable() {
+        testing::TTempDir dir;
+        const QString root = QString::fromStdString(dir.Path());
+        QDir().mkpath(root + "/bin");
+        const TPaths paths(root + "/bin/orvel", root + "/home");
+        QCOMPARE(paths.UserFolder(), root + "/bin/User");
+        QVERIFY(paths.CreateUserFolder());
+        QVERIFY(QFileInfo(root + "/bin/User").isDir());
+        QVERIFY(paths.CreateUserFolder()); // already there
+
+        if (::geteuid() == 0)
+            QSKIP("permissions do not bind the superuser");
+        QDir().mkpath(root + "/share/orvel");
+        QFile::setPermissions(root + "/share/orvel", QFile::ReadOwner | QFile::ExeOwner);
+        QCOMPARE(paths.UserFolder(), root + "/home/orvel/User");
+        QVERIFY(paths.CreateUserFolder());
+        QVERIFY(QFileInfo(root + "/home/orvel/User").isDir());
+        QFile::setPermissions(root + "/share/orvel",
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    void helpTopicsAreAnchorsOfOnePage() {
+        const TPaths paths("/opt/orvel/bin/orvel");
+        QCOMPARE(paths.HelpUrl(), QUrl::fromLocalFile("/opt/orvel/bin/help/index.html"));
+        QCOMPARE(paths.HelpUrl(1200).fragment(), QString("topic1200"));
+        QCOMPARE(paths.HelpUrl(1200).toLocalFile(), QString("/opt/orvel/bin/help/index.html"));
+    }
+
+    void helpPagesHoldEveryTopic() {
+        if (BinDir().isEmpty())
+            QSKIP("ORVEL_BIN_DIR is not set");
+        QFile page(QDir(BinDir()).filePath("help/index.html"));
+        QVERIFY2(page.open(QIODevice::ReadOnly), qPrintable(page.fileName()));
+        const QString html = QString::fromUtf8(page.readAll());
+        for (const int topic : {100, 140, 210, 1010, 1200, 1500})
+            QVERIFY2(html.contains(QString("name=\"%1\"").arg(TPaths::HelpAnchor(topic))),
+                     qPrintable(QString::number(topic)));
+    }
+
+    void documentsOpenWithTheDesktop() {
+        testing::TTempDir dir;
+        const QString root = QString::fromStdString(dir.Path()) + "/Словарь и заметки";
+        QDesktopServices::setUrlHandler("file", this, "Opened");
+        const TPaths paths(root + "/orvel");
+        QVERIFY(OpenWithDesktop(paths.DocumentPath(TDocument::License)));
+        QDesktopServices::unsetUrlHandler("file");
+        QCOMPARE(FOpened.size(), 1);
+        QCOMPARE(FOpened.front().toLocalFile(), root + "/license.rtf");
+    }
+
+    void missingOrForeignFontFilesAreReported() {
+        testing::TTempDir dir;
+        const QString folder = QString::fromStdString(dir.Path());
+        TFontLoadResult result = LoadOrvelFonts(folder);
+        QVERIFY(result.Loaded.isEmpty());
+        QCOMPARE(result.Missing, OrvelFontFiles());
+
+        Touch(folder + "/Orvel000.ttf"); // not a font
+        const QString other = "/usr/share/fonts/truetype/freefont/FreeSerif.ttf";
+        if (!QFile::copy(other, folder + "/Orvel001.ttf"))
+            QSKIP("no FreeSerif to stand in for a font of another family");
+        result = LoadOrvelFonts(folder);
+        QVERIFY(result.Loaded.isEmpty());
+        QCOMPARE(result.Missing, OrvelFontFiles());
+        QCOMPARE(MissingCharacters(folder + "/Orvel000.ttf", "ab"), QString("ab"));
+        // The coverage check reads the file itself.
+        QCOMPARE(MissingCharacters(folder + "/Orvel001.ttf", QString::fromUtf8("aλ\u4E00")),
+                 QString::fromUtf8("\u4E00"));
+    }
+
+    void builtFontsLoadAndCoverTheDisplayLayout() {
+        const QString bin = BinDir();
+        if (bin.isEmpty() || !QFile::exists(QDir(bin).filePath("Orvel000.ttf")))
+            QSKIP("the fonts are not built");
+        const TFontLoadResult result = LoadOrvelFonts(bin);
+        QCOMPARE(result.Loaded, QStringList({"Orvel000", "Orvel001"}));
+        QVERIFY(result.Missing.isEmpty());
+        QVERIFY(QFontDatabase::families().contains("Orvel000"));
+        // Loading again adds nothing twice.
+        QCOMPARE(LoadOrvelFonts(bin).Loaded, result.Loaded);
+        QCOMPARE(QFontDatabase::families().count("Orvel000"), 1);
+
+        const QString characters = GreekDisplayCharacters();
+        QVERIFY(characters.size() > 100);
+        QCOMPARE(MissingCharacters(QDir(bin).filePath("Orvel000.ttf"), characters), QString());
+    }
+
+private:
+    QList<QUrl> FOpened;
+};
+
+QTEST_MAIN(TestPaths)
+#include "tst_paths.moc"
