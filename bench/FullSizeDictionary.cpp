@@ -1,5 +1,6 @@
 #include "FullSizeDictionary.h"
 
+#include "core/SyntheticEdition.h"
 #include "support/GeneratedDictionary.h"
 
 #include <chrono>
@@ -13,8 +14,7 @@ TFullSizeDictionary::TFullSizeDictionary() {
         std::abort();
     Folder = pattern;
     Dic = Folder + "/orvel.dic";
-    auto generated = orvel::testing::GenerateDictionary(70526, 7968875, 1);
-    orvel::testing::WriteFile(Dic, generated.Dic);
+    orvel::testing::WriteFile(Dic, orvel::GenerateSyntheticEdition(1).Dic);
     // The index files must be younger than the .dic by the file system's clock.
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
     orvel::TMainDictionary dictionary;
