@@ -19,5 +19,8 @@ int RunRender(const TArguments& Arguments);
 int RunSearch(const TArguments& Arguments);
 int RunNotes(const TArguments& Arguments);
 int RunUnicode(const TArguments& Arguments);
+int RunSynth(const TArguments& Arguments);
+int RunCompile(const TArguments& Arguments);
+int RunDecompile(const TArguments& Arguments);
 
 } // namespace orvel::tool

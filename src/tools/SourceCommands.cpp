@@ -1,0 +1,155 @@
+// Subcommands between dictionary source and a dictionary: compile and decompile.
+#include "core/DictionaryDecompiler.h"
+#include "core/DictionarySource.h"
+#include "core/MainDictionary.h"
+#include "core/OrvelError.h"
+#include "core/VocabularyTables.h"
+#include "tools/Commands.h"
+#include "tools/ToolArguments.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace orvel::tool {
+
+namespace {
+
+// Takes "-o VALUE" out of the arguments; the other options are spelt "--name".
+std::string TakeOutput(TArguments& arguments) {
+    std::string output;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] != "-o")
+            continue;
+        if (i + 1 >= arguments.size())
+            throw EUsageError("option -o needs a value");
+        output = arguments[i + 1];
+        arguments.erase(arguments.begin() + std::ptrdiff_t(i),
+                        arguments.begin() + std::ptrdiff_t(i) + 2);
+        --i;
+    }
+    if (output.empty())
+        throw EUsageError("option -o is required");
+    return output;
+}
+
+std::string ReadWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    if (!in || !(text << in.rdbuf()) || in.bad())
+        throw EOrvelError("cannot read " + path);
+    return text.str();
+}
+
+[[noreturn]] void WriteFailed(const std::string& path, int error) {
+    throw EOrvelError("cannot write " + path + ": " + std::strerror(error));
+}
+
+// Writes a file whole under a temporary name in its folder, then renames it into place, so
+// that a failed write leaves the old file as it was.
+void WriteFileAtomically(const std::string& path, const std::string& bytes) {
+    const std::string temporary = path + ".tmp-" + std::to_string(::getpid());
+    const int handle = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (handle < 0)
+        WriteFailed(path, errno);
+    for (size_t written = 0; written < bytes.size();) {
+        const ssize_t n = ::write(handle, bytes.data() + written, bytes.size() - written);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            const int error = n < 0 ? errno : EIO;
+            ::close(handle);
+            ::unlink(temporary.c_str());
+            WriteFailed(path, error);
+        }
+        written += size_t(n);
+    }
+    if (::fsync(handle) != 0 || ::close(handle) != 0 ||
+        ::rename(temporary.c_str(), path.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        WriteFailed(path, error);
+    }
+}
+
+int UnknownRows(const TVocabulary& vocabulary) {
+    int unknown = 0;
+    for (int t = 0; t < VocabularyTableCount; ++t)
+        for (const auto& row : vocabulary.Tables[size_t(t)])
+            unknown += !row.Text || (TableInfo(TVocabularyTable(t)).Signs && !row.Explanation);
+    return unknown;
+}
+
+} // namespace
+
+int RunCompile(const TArguments& Arguments) {
+    TArguments rest = Arguments;
+    const std::string folder = TakeOutput(rest);
+    TToolArguments arguments(rest, {}, {});
+    if (arguments.Positional().empty())
+        throw EUsageError("give the source files");
+    std::vector<TSourceText> sources;
+    for (const auto& file : arguments.Positional())
+        sources.push_back({file, ReadWholeFile(file)});
+
+    TCompiledDictionary compiled;
+    try {
+        compiled = CompileDictionarySource(sources);
+    } catch (const ESourceError& error) {
+        for (const auto& e : error.Errors())
+            std::fprintf(stderr, "%s\n", e.Text().c_str());
+        return 2;
+    }
+
+    std::filesystem::create_directories(folder);
+    const std::string dic = folder + "/orvel.dic";
+    // Index files of an earlier dictionary describe other articles.
+    std::remove((folder + "/orvel.idx").c_str());
+    std::remove((folder + "/orvel.idz").c_str());
+    // A vocabulary that is not whole is not written, and one left from an earlier edition
+    // would not belong to this dictionary.
+    const std::string voc = VocabularyFileName(dic);
+    const int unknown = UnknownRows(compiled.Vocabulary);
+    if (unknown == 0)
+        SaveVocabularyFile(voc, compiled.Vocabulary);
+    else
+        std::remove(voc.c_str());
+    const std::string bytes = DicFileBytes(compiled.Articles);
+    WriteFileAtomically(dic, bytes);
+
+    std::printf("orvel.dic: %zu articles, %zu bytes\n", compiled.Articles.size(), bytes.size());
+    if (unknown == 0)
+        std::printf("orvel.voc: written\n");
+    else
+        std::printf("orvel.voc: not written, %d vocabulary rows unknown\n", unknown);
+    return 0;
+}
+
+int RunDecompile(const TArguments& Arguments) {
+    TArguments rest = Arguments;
+    const std::string output = TakeOutput(rest);
+    TToolArguments arguments(rest, {"--dic"}, {});
+    if (!arguments.Positional().empty())
+        throw EUsageError("unexpected argument " + arguments.Positional()[0]);
+    const std::string& path = arguments.Value("--dic");
+    TMainDictionary dictionary;
+    dictionary.Open(path);
+    dictionary.LoadIndex();
+    const std::string voc = VocabularyFileName(path);
+    const TVocabulary vocabulary =
+        std::filesystem::exists(voc) ? LoadVocabularyFile(voc) : TVocabulary::BuiltIn();
+    std::vector<std::string_view> articles;
+    articles.reserve(size_t(dictionary.Count()));
+    for (int32_t i = 0; i < dictionary.Count(); ++i)
+        articles.emplace_back(reinterpret_cast<const char*>(dictionary.ArticleData(i)),
+                              size_t(dictionary.ArticleLength(i)));
+    WriteFileAtomically(output, DecompileSource(articles, vocabulary));
+    return 0;
+}
+
+} // namespace orvel::tool
