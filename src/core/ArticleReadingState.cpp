@@ -4,49 +4,13 @@
 
 namespace orvel {
 
-TArticleSign ArticleSign(uint8_t Byte) {
-    switch (Byte) {
-    case ' ':
-        return {' ', false, false};
-    case '/':
-        return {'/', false, false};
-    case '!':
-    case '%':
-    case ')':
-    case ',':
-    case '.':
-    case ':':
-    case ';':
-    case '?':
-        return {Byte, false, true};
-    case '(':
-    case '*':
-        return {Byte, true, false};
-    case '+':
-    case '=':
-        return {Byte, true, true};
-    case '"':
-        return {'[', true, false};
-    case '\'':
-        return {']', false, true};
-    case '<':
-        return {0xAB, true, false}; // «
-    case '>':
-        return {0xBB, false, true}; // »
-    case '#':
-        return {0x85, true, true}; // …
-    default:
-        return {};
-    }
-}
-
 bool TArticleReadingState::Joins(uint8_t Byte) const {
     return (FWord == TWord::Word && ContinuesArticleWord(Byte)) ||
            (FWord == TWord::Symbols && IsArticleLetter(Byte));
 }
 
 bool TArticleReadingState::Flushes(uint8_t Byte) const {
-    if (const TArticleSign sign = ArticleSign(Byte); sign.Shown)
+    if (const TPunctuationSign sign = PunctuationSign(Byte); sign.Shown)
         return sign.SpaceBefore;
     if (FLanguage == TArticleLanguage::Symbols && IsArticleLetter(Byte))
         return Byte != 'B'; // the symbol word "B" takes no space before it
@@ -77,7 +41,7 @@ void TArticleReadingState::Feed(uint8_t b) {
     } else if (b == 0x0F || b == 0x10 || b == 0x11 || b == 0x15) {
         FLanguage = TArticleLanguage::Russian;
         FPending = true;
-    } else if (const TArticleSign sign = ArticleSign(b); sign.Shown) {
+    } else if (const TPunctuationSign sign = PunctuationSign(b); sign.Shown) {
         FPending = sign.SpaceAfter;
     } else if (FLanguage == TArticleLanguage::Symbols && IsArticleLetter(b)) {
         FWord = TWord::Symbols;

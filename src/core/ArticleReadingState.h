@@ -4,6 +4,8 @@
 // same view of which language a stretch of text is in and where the reader puts a space anyway.
 #pragma once
 
+#include "core/ArticleBytes.h"
+
 #include <cstdint>
 
 namespace orvel {
@@ -11,28 +13,6 @@ namespace orvel {
 class TVocabulary;
 
 enum class TArticleLanguage { Latin, Russian, Greek, Symbols };
-
-// The sign a punctuation byte shows and its spacing; Shown is 0 for bytes that are no sign.
-struct TArticleSign {
-    uint8_t Shown = 0;
-    bool SpaceBefore = false;
-    bool SpaceAfter = false;
-};
-TArticleSign ArticleSign(uint8_t Byte);
-
-constexpr bool IsArticleLetter(uint8_t c) {
-    return (c >= 0x41 && c <= 0x5A) || (c >= 0x61 && c <= 0x7A) || c >= 0xC0;
-}
-constexpr bool StartsArticleWord(uint8_t c) {
-    return IsArticleLetter(c) || c == 0x2D || (c >= 0x30 && c <= 0x39) || c == 0x5B || c == 0x1F;
-}
-constexpr bool ContinuesArticleWord(uint8_t c) {
-    return c == 0x1F || c == 0x2D || c == 0x2E || (c >= 0x30 && c <= 0x39) ||
-           (c >= 0x41 && c <= 0x7E) || c >= 0xC0;
-}
-constexpr bool IsReferenceCode(uint8_t c) {
-    return c >= 0x80 && c <= 0x92;
-}
 
 class TArticleReadingState {
 public:

@@ -1,5 +1,6 @@
 #include "core/ArticleRenderer.h"
 
+#include "core/ArticleBytes.h"
 #include "core/GreekEncoding.h"
 #include "core/Preference.h"
 #include "core/RtfText.h"
@@ -13,48 +14,6 @@ namespace {
 
 enum TFont { FontLatin = 0, FontRussian = 1, FontGreek = 2, FontSymbols = 3 };
 enum TStyle { StyleNormal = 0, StyleBold = 1, StyleItalic = 2 };
-
-struct TPunctuation {
-    uint8_t Shown;
-    bool SpaceBefore;
-    bool SpaceAfter;
-};
-
-// The punctuation bytes with the sign they show and their spacing; Shown 0: not punctuation.
-constexpr std::array<TPunctuation, 0x40> MakePunctuation() {
-    std::array<TPunctuation, 0x40> table{};
-    auto set = [&table](uint8_t c, uint8_t shown, bool before, bool after) {
-        table[c] = {shown, before, after};
-    };
-    set(' ', ' ', false, false);
-    set('/', '/', false, false);
-    for (uint8_t c : {'!', '%', ')', ',', '.', ':', ';', '?'})
-        set(c, c, false, true);
-    set('(', '(', true, false);
-    set('*', '*', true, false);
-    set('+', '+', true, true);
-    set('=', '=', true, true);
-    set('"', '[', true, false);
-    set('\'', ']', false, true);
-    set('<', 0xAB, true, false); // «
-    set('>', 0xBB, false, true); // »
-    set('#', 0x85, true, true);  // …
-    return table;
-}
-constexpr auto Punctuation = MakePunctuation();
-
-bool IsLetter(uint8_t c) {
-    return (c >= 0x41 && c <= 0x5A) || (c >= 0x61 && c <= 0x7A) || c >= 0xC0;
-}
-
-bool StartsWord(uint8_t c) {
-    return IsLetter(c) || c == 0x2D || (c >= 0x30 && c <= 0x39) || c == 0x5B || c == 0x1F;
-}
-
-bool ContinuesWord(uint8_t c) {
-    return c == 0x1F || c == 0x2D || c == 0x2E || (c >= 0x30 && c <= 0x39) ||
-           (c >= 0x41 && c <= 0x7E) || c >= 0xC0;
-}
 
 bool IsDigit(uint8_t c) {
     return c >= '0' && c <= '9';
@@ -226,14 +185,14 @@ private:
             SetFontAndStyle(FontGreek, StyleNormal);
             GreekLetterWrite(0xC4, b == 0x12 ? 'o' : 'g');
             PendingSpace = true;
-        } else if (b < 0x40 && Punctuation[b].Shown) {
-            if (Punctuation[b].SpaceBefore)
+        } else if (const TPunctuationSign sign = PunctuationSign(b); sign.Shown) {
+            if (sign.SpaceBefore)
                 FlushSpace();
-            PunctuationWrite(Punctuation[b].Shown);
-            PendingSpace = Punctuation[b].SpaceAfter;
-        } else if (IsLetter(b) && Font == FontSymbols) {
+            PunctuationWrite(sign.Shown);
+            PendingSpace = sign.SpaceAfter;
+        } else if (IsArticleLetter(b) && Font == FontSymbols) {
             SymbolWord();
-        } else if (StartsWord(b)) {
+        } else if (StartsArticleWord(b)) {
             Word();
         } else if (b >= 0x80 && b <= 0x92) {
             uint8_t index = Position < Text.size() ? Byte(Position++) : 0x40;
@@ -282,7 +241,8 @@ private:
     std::string CollectWord() {
         std::string word;
         size_t start = Position - 1;
-        for (size_t i = start; i < Text.size() && (i == start || ContinuesWord(Byte(i))); ++i) {
+        for (size_t i = start; i < Text.size() && (i == start || ContinuesArticleWord(Byte(i)));
+             ++i) {
             uint8_t c = Byte(i);
             word += char(c == '[' ? '(' : c == ']' ? ')' : c == '_' ? ' ' : c);
         }
@@ -324,7 +284,7 @@ private:
 
     void SymbolWord() {
         size_t start = Position - 1;
-        while (Position < Text.size() && IsLetter(Byte(Position)))
+        while (Position < Text.size() && IsArticleLetter(Byte(Position)))
             ++Position;
         std::string_view word = Text.substr(start, Position - start);
         if (word != "B")

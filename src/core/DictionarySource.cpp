@@ -2,6 +2,7 @@
 
 #include "core/DictionarySourceText.h"
 #include "core/MainDictionary.h"
+#include "core/SearchTerms.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -139,7 +140,7 @@ TCompiledDictionary CompileDictionarySource(const std::vector<TSourceText>& Sour
     keys.reserve(articles.size());
     uint64_t size = 0;
     for (const auto& article : articles) {
-        keys.push_back(ArticleSortKey(article));
+        keys.push_back(HeadWordKey(article));
         size += article.size() + 2;
     }
     if (size > UINT32_MAX)
@@ -152,24 +153,6 @@ TCompiledDictionary CompileDictionarySource(const std::vector<TSourceText>& Sour
     for (size_t i : order)
         result.Articles.push_back(std::move(articles[i]));
     return result;
-}
-
-std::string ArticleSortKey(std::string_view Article) {
-    size_t p = 0;
-    if (!Article.empty() && uint8_t(Article[0]) == 0x80)
-        p = std::min<size_t>(2, Article.size()); // the head-word mark
-    std::string key;
-    for (; p < Article.size(); ++p) {
-        const auto c = uint8_t(Article[p]);
-        if (c >= 97 && c <= 122)
-            key += char(c);
-        else if (c >= 65 && c <= 89)
-            key += char(c + 32);
-        else if (!((c >= 192 && c <= 220) || c == '-' || c == '[' || c == ']' || c == '_' ||
-                   c == 0xA0))
-            break;
-    }
-    return key;
 }
 
 std::string DicFileBytes(const std::vector<std::string>& Articles) {

@@ -43,10 +43,6 @@ struct TCompiledDictionary {
 // sources without articles, or with more than the dictionary holds, throw EOrvelError.
 TCompiledDictionary CompileDictionarySource(const std::vector<TSourceText>& Sources);
 
-// The key by which articles are ordered: the lookup's normalised key of the head word
-// (letters only, small, without diacritics), of any length.
-std::string ArticleSortKey(std::string_view Article);
-
 // The orvel.dic bytes: each article between the record marks 0x01 and 0x02.
 std::string DicFileBytes(const std::vector<std::string>& Articles);
 

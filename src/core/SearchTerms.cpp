@@ -2,6 +2,8 @@
 
 #include "core/OrvelError.h"
 
+#include <algorithm>
+
 namespace orvel {
 
 namespace {
@@ -171,6 +173,29 @@ std::string NormalizeWord(std::string_view Text) {
     for (char c : Text)
         if (!AppendKeyByte(key, uint8_t(c)))
             break;
+    return key;
+}
+
+size_t HeadWordKeyInto(std::string_view Article, size_t MaxLength, char* Key) {
+    size_t p =
+        !Article.empty() && uint8_t(Article[0]) == 0x80 ? std::min<size_t>(2, Article.size()) : 0;
+    size_t length = 0;
+    for (; p < Article.size() && length < MaxLength; ++p) {
+        const uint8_t c = uint8_t(Article[p]);
+        if (c >= 97 && c <= 122)
+            Key[length++] = char(c);
+        else if (c >= 65 && c <= 89)
+            Key[length++] = char(c + 32);
+        else if (!((c >= 192 && c <= 220) || c == '-' || c == '[' || c == ']' || c == '_' ||
+                   c == 0xA0))
+            break;
+    }
+    return length;
+}
+
+std::string HeadWordKey(std::string_view Article, size_t MaxLength) {
+    std::string key(std::min(MaxLength, Article.size()), '\0');
+    key.resize(HeadWordKeyInto(Article, MaxLength, key.data()));
     return key;
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -45,6 +46,12 @@ bool ParseSearchString(TSearchState& State, std::string_view S);
 
 // The lookup key of a typed word: letters only, lower case, no diacritics.
 std::string NormalizeWord(std::string_view Text);
+
+// The key of an article's head word, at most MaxLength characters: the same letters, after a
+// head-word mark (0x80 and its row), passing over diacritics, "-", "[", "]", "_" and 0xA0.
+// Articles stand in the dictionary in the order of these keys.
+size_t HeadWordKeyInto(std::string_view Article, size_t MaxLength, char* Key);
+std::string HeadWordKey(std::string_view Article, size_t MaxLength = SIZE_MAX);
 
 // The number of leading positions at which Key and Target agree; Key is never longer.
 int32_t CommonPrefixLength(std::string_view Key, std::string_view Target);

@@ -13,22 +13,9 @@ void CheckLetter(int c) {
 } // namespace
 
 size_t TMainDictionary::KeyAt(int32_t Index, size_t MaxLength, char* Key) const {
-    const uint8_t* p = ArticleData(Index);
-    const uint8_t* end = p + ArticleLength(Index);
-    if (p < end && *p == 0x80)
-        p += end - p >= 2 ? 2 : 1;
-    size_t length = 0;
-    for (; p < end && length < MaxLength; ++p) {
-        uint8_t c = *p;
-        if (c >= 97 && c <= 122)
-            Key[length++] = char(c);
-        else if (c >= 65 && c <= 89)
-            Key[length++] = char(c + 32);
-        else if (!((c >= 192 && c <= 220) || c == '-' || c == '[' || c == ']' || c == '_' ||
-                   c == 0xA0))
-            break;
-    }
-    return length;
+    const std::string_view article(reinterpret_cast<const char*>(ArticleData(Index)),
+                                   size_t(ArticleLength(Index)));
+    return HeadWordKeyInto(article, MaxLength, Key);
 }
 
 std::string TMainDictionary::GetKey(int32_t Index, size_t MaxLength) const {

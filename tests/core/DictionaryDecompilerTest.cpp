@@ -2,6 +2,7 @@
 
 #include "core/DictionarySource.h"
 #include "core/DictionarySourceTags.h"
+#include "core/SearchTerms.h"
 #include "core/VocabularyTables.h"
 #include "core/Windows1251.h"
 #include "support/GeneratedDictionary.h"
@@ -102,7 +103,7 @@ TEST(DictionaryDecompilerTest, ArbitraryBytesRoundTrip) {
         // The same through whole source files, where articles are sorted by their keys.
         std::vector<std::string> sorted = articles;
         std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) {
-            return ArticleSortKey(a) < ArticleSortKey(b);
+            return HeadWordKey(a) < HeadWordKey(b);
         });
         EXPECT_EQ(RoundTrip(articles, vocabulary).Articles, sorted);
     }

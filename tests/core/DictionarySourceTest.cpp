@@ -1,6 +1,7 @@
 #include "core/DictionarySource.h"
 
 #include "core/MainDictionary.h"
+#include "core/SearchTerms.h"
 #include "core/VocabularyTables.h"
 #include "core/Windows1251.h"
 
@@ -310,14 +311,14 @@ TEST(DictionarySourceTest, ArticlesAreSortedStablyByTheKeyOfTheirHeadWord) {
                                            "ἄλφαβ\n\nα\n"}});
     std::vector<std::string> keys;
     for (const auto& article : compiled.Articles)
-        keys.push_back(ArticleSortKey(article));
+        keys.push_back(HeadWordKey(article));
     EXPECT_EQ(keys, (std::vector<std::string>{"a", "akva", "akva", "akva", "akva", "akvab", "bgta",
                                               "c"}));
     EXPECT_EQ(compiled.Articles[1].back(), '1');
     EXPECT_EQ(compiled.Articles[2].back(), '2');
     EXPECT_EQ(compiled.Articles[3].back(), '3');
     EXPECT_EQ(compiled.Articles[4].back(), '4');
-    EXPECT_EQ(ArticleSortKey("\x80"), "");
+    EXPECT_EQ(HeadWordKey("\x80"), "");
     EXPECT_EQ(DicFileBytes({"a", ""}), "\x01"
                                        "a\x02\x01\x02");
 }

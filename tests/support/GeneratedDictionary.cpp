@@ -1,6 +1,7 @@
 #include "support/GeneratedDictionary.h"
 
 #include "core/MainDictionary.h"
+#include "core/SearchTerms.h"
 
 #include <algorithm>
 #include <fstream>
@@ -18,22 +19,6 @@ std::string BuildDic(const std::vector<std::string>& Articles) {
         dic += '\x02';
     }
     return dic;
-}
-
-std::string HeadWordKey(const std::string& Article) {
-    size_t p = !Article.empty() && uint8_t(Article[0]) == 0x80 ? 2 : 0;
-    std::string key;
-    for (; p < Article.size(); ++p) {
-        uint8_t c = uint8_t(Article[p]);
-        if (c >= 97 && c <= 122)
-            key += char(c);
-        else if (c >= 65 && c <= 89)
-            key += char(c + 32);
-        else if (!((c >= 192 && c <= 220) || c == '-' || c == '[' || c == ']' || c == '_' ||
-                   c == 0xA0))
-            break;
-    }
-    return key;
 }
 
 namespace {

@@ -16,9 +16,6 @@ namespace orvel::testing {
 // The bytes of an orvel.dic holding the given article texts in the given order.
 std::string BuildDic(const std::vector<std::string>& Articles);
 
-// The normalised key of an article text's head word (the rule the lookup uses).
-std::string HeadWordKey(const std::string& Article);
-
 struct TGeneratedDictionary {
     std::vector<std::string> Articles; // in dictionary order
     std::string Dic;                   // the orvel.dic bytes
