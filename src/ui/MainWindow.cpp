@@ -1,0 +1,167 @@
+#include "ui/MainWindow.h"
+
+#include "core/ErrorBox.h"
+#include "core/MainDictionary.h"
+#include "core/SettingsStore.h"
+#include "platform/Fonts.h"
+#include "platform/InputMode.h"
+#include "platform/QtSettingsStore.h"
+#include "platform/SingleInstance.h"
+#include "ui/ArticlePane.h"
+#include "ui/DialogBox.h"
+#include "ui/HelpWindow.h"
+#include "ui/OrvelHint.h"
+#include "ui/PostedMessages.h"
+#include "ui/SearchLine.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QSplitter>
+#include <QStatusTipEvent>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace orvel {
+
+namespace {
+
+// The error box handler the window replaced, given back when it goes.
+TErrorBoxHandler& PreviousErrorBoxHandler() {
+    static TErrorBoxHandler previous;
+    return previous;
+}
+
+} // namespace
+
+TFormOrvel::TBusyScope::TBusyScope(TFormOrvel& form) : FForm(form) {
+    FForm.FBusy = true;
+}
+
+TFormOrvel::TBusyScope::~TBusyScope() {
+    FForm.FBusy = false;
+    FForm.ScheduleActionUpdate();
+    FForm.TakeDroppedLookup();
+}
+
+TFormOrvel::TFormOrvel(TEnvironment environment, QWidget* parent)
+    : QMainWindow(parent), FEnvironment(std::move(environment)),
+      FDictionary(std::make_unique<TMainDictionary>()), FVocabulary(TVocabulary::BuiltIn()) {
+    setObjectName(QStringLiteral("FormOrvel"));
+    setWindowTitle(QStringLiteral("Orvel"));
+    setMinimumSize(200, 200);
+
+    FMissingFonts = LoadOrvelFonts(FEnvironment.Paths.DataFolder()).Missing;
+    FSounds.SetBeepPlayer([] {
+        QApplication::beep();
+        return true;
+    });
+    PreviousErrorBoxHandler() = SetErrorBoxHandler([this](const std::string& message) {
+        TDlgBox::ShowErrorBox(QString::fromUtf8(message), this);
+    });
+    TOrvelHint::Install();
+
+    CreateControls();
+    CreateActions();
+    CreateMenus();
+    ConnectControls();
+
+    FEnvironment.Paths.CreateUserFolder();
+    ReadWindowState();
+    FPreference.LoadPreference(*FEnvironment.Store, OrvelKeyPath);
+    ApplyListFonts();
+    mnuDebug->menuAction()->setVisible(false);
+    UpdateActions();
+}
+
+TFormOrvel::~TFormOrvel() {
+    // What the base classes do on the way out (closing, the focus leaving the controls) must
+    // not call back into this part of the window, which is gone by then.
+    disconnect(qApp, nullptr, this, nullptr);
+    disconnect(QGuiApplication::clipboard(), nullptr, this, nullptr);
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
+    SetErrorBoxHandler(std::move(PreviousErrorBoxHandler()));
+    // The lists' items and the dictionary go before the guard is given up.
+    FDictionary.reset();
+    if (FEnvironment.Guard)
+        FEnvironment.Guard->Release();
+}
+
+void TFormOrvel::PostMessage(int message, int wParam) {
+    QCoreApplication::postEvent(this, new TPostedMessage(message, wParam));
+}
+
+bool TFormOrvel::event(QEvent* event) {
+    if (event->type() == TPostedMessage::EventType()) {
+        const auto* posted = static_cast<TPostedMessage*>(event);
+        HandleMessage(posted->Message, posted->WParam);
+        return true;
+    }
+    if (event->type() == QEvent::StatusTip) {
+        Guarded(TReport::InternalError,
+                [&] { LongHintChanged(static_cast<QStatusTipEvent*>(event)->tip()); });
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void TFormOrvel::HandleMessage(int message, int wParam) {
+    switch (message) {
+    case WM_STARTUP_LOAD:
+        Guarded(TReport::Error, [&] { StartupLoad(); });
+        break;
+    case WM_SEARCH_LINE:
+        Guarded(TReport::InternalError, [&] { SearchLine(wParam); });
+        break;
+    case WM_FOCUS_WORD_LIST:
+        Guarded(TReport::InternalError, [&] { FocusWordList(); });
+        break;
+    case WM_LIST_OPEN:
+        Guarded(TReport::InternalError, [&] { ListOpen(wParam); });
+        break;
+    case WM_WORD_LIST_CLICK:
+        Guarded(TReport::InternalError, [&] { WordListClick(wParam); });
+        break;
+    default:
+        break; // the full-text search, the article word, notes and the word editor
+    }
+    ScheduleActionUpdate();
+}
+
+void TFormOrvel::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (FShownOnce)
+        return;
+    FShownOnce = true;
+    Guarded(TReport::InternalError, [&] {
+        if (FEnvironment.Guard)
+            FEnvironment.Guard->Announce();
+        PageControl->setCurrentIndex(ListWords);
+        PanelNote->hide();
+        ApplyLeftWidth();
+        RichEditSearch->setFocus();
+        QTextCharFormat format = InputModeCharFormat(TInputMode::Greek);
+        RichEditArticle->setCurrentCharFormat(format);
+        PostMessage(WM_STARTUP_LOAD);
+    });
+}
+
+void TFormOrvel::closeEvent(QCloseEvent* event) {
+    if (FBusy) {
+        event->ignore();
+        return;
+    }
+    Guarded(TReport::Error, [&] {
+        WriteWindowState();
+        FPreference.SavePreference(*FEnvironment.Store, OrvelKeyPath);
+        if (auto* store = dynamic_cast<TQtSettingsStore*>(FEnvironment.Store.get()))
+            store->Sync();
+    });
+    if (HelpWindow)
+        HelpWindow->close();
+    event->accept();
+}
+
+} // namespace orvel

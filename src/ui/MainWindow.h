@@ -1,0 +1,261 @@
+// The main window: the search line over the four lists at the left, the article pane (and the
+// note pane below it) at the right, the status line, menus and tool bars. It owns the
+// dictionary and the preferences for its whole life. Work that an event asks for is posted to
+// the window as a message and runs after the event has returned; FBusy keeps such work from
+// running twice, and FLoaded keeps everything that needs the dictionary waiting for it.
+#pragma once
+
+#include "core/MainActions.h"
+#include "core/Preference.h"
+#include "core/StatusMessages.h"
+#include "core/VocabularyTables.h"
+#include "core/WordListBlock.h"
+#include "platform/Paths.h"
+#include "platform/Sounds.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <exception>
+#include <memory>
+#include <string>
+
+class QAction;
+class QMenu;
+class QSplitter;
+class QTabWidget;
+class QTextEdit;
+class QHeaderView;
+class QTimer;
+class QToolBar;
+class QWidget;
+
+namespace orvel {
+
+class TArticlePane;
+class THelpWindow;
+class TImageList;
+class TMainDictionary;
+class TSearchLine;
+class TSettingsStore;
+class TSingleInstance;
+class TVkrStatusBar;
+class TWordListBox;
+
+class TFormOrvel : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // What the window works with; the program passes its own, tests their copies.
+    struct TEnvironment {
+        TPaths Paths;                          // where the data files and the User folder are
+        std::unique_ptr<TSettingsStore> Store; // window state and preferences
+        TSingleInstance* Guard = nullptr;      // announced when first shown; may be null
+    };
+
+    explicit TFormOrvel(TEnvironment environment, QWidget* parent = nullptr);
+    ~TFormOrvel() override;
+
+    // Posts a message to the window, handled when the event loop reaches it.
+    void PostMessage(int message, int wParam = 0);
+
+    bool Busy() const { return FBusy; }
+    bool Loaded() const { return FLoaded; }
+    int32_t ArticleIndex() const { return FArticleIndex; }
+    int32_t ListCenter() const { return FListCenter; }
+    const TWordBlock& Block() const { return FBlock; }
+    TMainDictionary& Dictionary() { return *FDictionary; }
+    TPreference& Preference() { return FPreference; }
+    const TVocabulary& Vocabulary() const { return FVocabulary; }
+    TSounds& Sounds() { return FSounds; }
+    const TPaths& Paths() const { return FEnvironment.Paths; }
+    TSettingsStore& Store() { return *FEnvironment.Store; }
+    QAction* Action(TMainAction action) const { return FActions[size_t(action)]; }
+    const TStatusMessage& RememberedStatus() const { return FStatus; }
+
+    // Status operations: information, warning and error messages are remembered; progress
+    // and hints are shown without replacing the remembered message.
+    void StatusInfo(const QString& text, int helpContext = 0);
+    void StatusWarning(const QString& text);
+    void StatusError(const QString& text, int helpContext = 0);
+    void StatusInternalError(const QString& text);
+    void StatusClear();
+    // Shows the progress message and lets pending events (its painting) through at once.
+    void StatusProgress(const QString& text);
+    // Disables every action and shows the progress message; the actions come back by their
+    // rules once FBusy is clear.
+    void DisableActionsWithProgress(const QString& text);
+
+    // Opens an article: positions the word list on it and, with show, shows it in the
+    // article pane with the mark or the saved selection.
+    void GoToArticle(int32_t index, int32_t start, const std::string& noteFile, bool inNote,
+                     bool show, bool mark, int32_t length);
+    // Renders an article into the article pane, marking length bytes at markStart.
+    void ShowArticle(int32_t index, int32_t markStart, int32_t markLength);
+    // Fills the word list with the block of head words around an article.
+    void BuildWordBlock(int32_t centre);
+    // Gives the lists the list font of the preferences and shows the current article again.
+    void ApplyListFonts();
+    // Fills the search line from the clipboard: at most 32 characters of one font.
+    void PasteToSearchLine(bool allowSpaces);
+    // The search string of the search line; empty (after reporting why) when it has none.
+    std::string BuildSearchKey(bool forFullText);
+
+    // Re-evaluates every action's enabling rule.
+    void UpdateActions();
+    TMainWindowState ActionState() const;
+
+    // Controls, by their names.
+    TSearchLine* RichEditSearch = nullptr;
+    QTabWidget* PageControl = nullptr;
+    TWordListBox* ListBoxWords = nullptr;
+    TWordListBox* ListBoxGoto = nullptr;
+    TWordListBox* ListBoxBookmarks = nullptr;
+    TWordListBox* ListBoxSearch = nullptr;
+    QSplitter* SplitterLeftRight = nullptr;
+    QWidget* PanelLeft = nullptr;
+    QWidget* PanelRight = nullptr;
+    QSplitter* SplitterNote = nullptr;
+    TArticlePane* RichEditArticle = nullptr;
+    QWidget* PanelNote = nullptr;
+    QHeaderView* HeaderControlNote = nullptr;
+    TArticlePane* RichEditNote = nullptr;
+    QTextEdit* RichEditClipboard = nullptr;
+    TVkrStatusBar* StatusBar = nullptr;
+    TImageList* ImageListStatusBar = nullptr;
+    QToolBar* ToolBarMain = nullptr;
+    QToolBar* ToolBarText = nullptr;
+    QMenu* PopupMenuSearch = nullptr;
+    QMenu* PopupMenuArticle = nullptr;
+    QMenu* mnuDebug = nullptr;
+    THelpWindow* HelpWindow = nullptr; // created on first use
+
+signals:
+    // The loading sequence ended, loaded or not.
+    void LoadingFinished(bool loaded);
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // FBusy for the life of a scope; clearing it lets the actions come back.
+    class TBusyScope {
+    public:
+        explicit TBusyScope(TFormOrvel& form);
+        ~TBusyScope();
+        TBusyScope(const TBusyScope&) = delete;
+        TBusyScope& operator=(const TBusyScope&) = delete;
+
+    private:
+        TFormOrvel& FForm;
+    };
+    enum class TReport { InternalError, Error };
+
+    // Runs work, reporting whatever it throws in the status line instead of letting it reach
+    // the event loop.
+    template <typename Work>
+    void Guarded(TReport report, Work&& work);
+
+    // Creation (MainWindowLayout.cpp, MainWindowActions.cpp).
+    void CreateControls();
+    void CreateActions();
+    void CreateMenus();
+    void ConnectControls();
+    QAction* MakeAction(TMainAction action);
+    void ScheduleActionUpdate();
+
+    // Posted messages.
+    void HandleMessage(int message, int wParam);
+    void StartupLoad();
+    void SearchLine(int flags);
+    void FocusWordList();
+    void ListOpen(int listNumber);
+    void WordListClick(int32_t index);
+
+    // The loading sequence's parts (MainWindowLoading.cpp).
+    void LoadDictionary();
+    void LoadDocumentIntoArticlePane(TDocument document);
+    void ReadWindowState();
+    void WriteWindowState();
+    void ApplyLeftWidth();
+
+    // Search line (MainWindowSearch.cpp).
+    void SearchLineFocusEntered();
+    void SearchGreek();
+    void SearchRussian();
+    void SearchPaste();
+    void TakeDroppedLookup();
+
+    // Word lists (MainWindowWordList.cpp).
+    TWordListBox* ListByNumber(int number) const;
+    void WordListRowChanged(int row);
+    void MarkTargetPane(QTextEdit* pane, bool mark, int32_t start, int32_t length);
+    void PageChanged(int page);
+
+    // Article pane (MainWindowArticle.cpp).
+    void SearchSelectAll();
+    void SearchCopy();
+    void ViewArticleEnum(bool checked);
+    void DebugTranslateWord();
+    void DebugClipboardRtf();
+    void DebugSaveArticle();
+    void DebugHintsForActions();
+
+    // Status line (MainWindowStatus.cpp).
+    void ShowStatus(const TStatusMessage& message);
+    void RememberStatus(const TStatusMessage& message);
+    void StatusBarDraw(int kind, const QString& text);
+    void StatusBarClick();
+    void LongHintChanged(const QString& longHint);
+
+    // Help (MainWindowHelp.cpp).
+    void ShowHelp(int topic);
+    void OpenDocument(TDocument document);
+    void HelpAbout();
+
+    TEnvironment FEnvironment;
+    std::unique_ptr<TMainDictionary> FDictionary;
+    TPreference FPreference;
+    TVocabulary FVocabulary;
+    TSounds FSounds;
+    std::array<QAction*, MainActionCount> FActions{};
+    QTimer* FActionTimer = nullptr;
+
+    bool FBusy = false;
+    bool FLoaded = false;
+    bool FShownOnce = false;
+    bool FBuildingBlock = false;
+    bool FClipboardHasText = false;
+    int FDroppedLookupFlags = 0; // lookups dropped while busy, run once it ends
+    int32_t FArticleIndex = -1;
+    int32_t FListCenter = -1;
+    TWordBlock FBlock;
+    int32_t FStartLeftWidth = 0; // the left panel's width read from the settings
+    TStatusMessage FStatus;      // the remembered status message
+    QStringList FMissingFonts;
+};
+
+template <typename Work>
+void TFormOrvel::Guarded(TReport report, Work&& work) {
+    QString message;
+    try {
+        work();
+        return;
+    } catch (const std::exception& error) {
+        message = QString::fromUtf8(error.what());
+    } catch (...) {
+        message = QStringLiteral("unknown error");
+    }
+    try {
+        if (report == TReport::InternalError)
+            StatusInternalError(message);
+        else
+            StatusError(message);
+    } catch (...) {
+        // Nothing is left to report with; the event loop must not see it either.
+    }
+}
+
+} // namespace orvel

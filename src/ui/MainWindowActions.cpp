@@ -1,0 +1,254 @@
+// The main window's commands: actions with their hints and enabling rules, the menus, the
+// pop-up menus and the tool bars that point to them, and the wiring of the controls.
+#include "core/MainActions.h"
+#include "platform/Clipboard.h"
+#include "ui/ArticlePane.h"
+#include "ui/MainWindow.h"
+#include "ui/PostedMessages.h"
+#include "ui/SearchLine.h"
+#include "ui/ToolIcons.h"
+#include "ui/VkrStatusBar.h"
+#include "ui/WordListBox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+
+namespace orvel {
+
+namespace {
+
+using A = TMainAction;
+
+// Whether the clipboard offers something the search line can take: Orvel's own format, RTF
+// or text.
+bool ClipboardOffersText() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data)
+        return false;
+    for (const char* type :
+         {OrvelRichTextMimeType, RtfMimeType, "application/rtf", "text/richtext"})
+        if (data->hasFormat(QString::fromLatin1(type)))
+            return true;
+    return data->hasText() && !data->text().isEmpty();
+}
+
+} // namespace
+
+QAction* TFormOrvel::MakeAction(TMainAction action) {
+    const TMainActionInfo& info = MainActionInfo(action);
+    auto* qaction = new QAction(QString::fromUtf8(info.Caption), this);
+    qaction->setObjectName(QString::fromLatin1(info.Name));
+    if (*info.Shortcut)
+        qaction->setShortcut(QKeySequence(QString::fromLatin1(info.Shortcut)));
+    const THintParts hint = SplitHint(info.Hint);
+    qaction->setToolTip(QString::fromUtf8(hint.Short, qsizetype(hint.ShortLength)));
+    qaction->setStatusTip(QString::fromUtf8(hint.Long));
+    qaction->setIcon(ToolIcon(action));
+    qaction->setIconVisibleInMenu(false);
+    addAction(qaction); // the shortcut works wherever the focus is in the window
+    FActions[size_t(action)] = qaction;
+    return qaction;
+}
+
+void TFormOrvel::CreateActions() {
+    // The actions of the commands this window offers; the others have no action yet and so
+    // appear in no menu.
+    auto guarded = [this](TReport report, void (TFormOrvel::*handler)()) {
+        return [this, report, handler] { Guarded(report, [&] { (this->*handler)(); }); };
+    };
+    connect(MakeAction(A::OrvelWord), &QAction::triggered, this,
+            [this] { StatusError(QStringLiteral("Не могу найти окно Word")); });
+    connect(MakeAction(A::OrvelExit), &QAction::triggered, this, [this] { close(); });
+    connect(MakeAction(A::SearchGreek), &QAction::triggered, this,
+            guarded(TReport::InternalError, &TFormOrvel::SearchGreek));
+    connect(MakeAction(A::SearchRussian), &QAction::triggered, this,
+            guarded(TReport::InternalError, &TFormOrvel::SearchRussian));
+    connect(MakeAction(A::SearchSelectAll), &QAction::triggered, this,
+            guarded(TReport::InternalError, &TFormOrvel::SearchSelectAll));
+    connect(MakeAction(A::SearchCopy), &QAction::triggered, this,
+            guarded(TReport::InternalError, &TFormOrvel::SearchCopy));
+    connect(MakeAction(A::SearchPaste), &QAction::triggered, this,
+            guarded(TReport::InternalError, &TFormOrvel::SearchPaste));
+    MakeAction(A::ViewCharTable);
+    QAction* meanings = MakeAction(A::ViewArticleEnum);
+    meanings->setCheckable(true);
+    connect(meanings, &QAction::triggered, this, [this](bool checked) {
+        Guarded(TReport::InternalError, [&] { ViewArticleEnum(checked); });
+    });
+    connect(MakeAction(A::HelpContent), &QAction::triggered, this,
+            [this] { Guarded(TReport::InternalError, [&] { ShowHelp(0); }); });
+    connect(MakeAction(A::HelpAbout), &QAction::triggered, this,
+            guarded(TReport::InternalError, &TFormOrvel::HelpAbout));
+    const std::pair<A, TDocument> documents[] = {
+        {A::HelpOrvel, TDocument::Orvel},
+        {A::HelpReadme, TDocument::Readme},
+        {A::HelpLicense, TDocument::License},
+        {A::HelpTroubleshooting, TDocument::Troubleshooting},
+    };
+    for (const auto& [action, document] : documents)
+        connect(MakeAction(action), &QAction::triggered, this, [this, document] {
+            Guarded(TReport::InternalError, [&] { OpenDocument(document); });
+        });
+
+    FActionTimer = new QTimer(this);
+    FActionTimer->setSingleShot(true);
+    FActionTimer->setInterval(0);
+    connect(FActionTimer, &QTimer::timeout, this,
+            [this] { Guarded(TReport::InternalError, [&] { UpdateActions(); }); });
+}
+
+void TFormOrvel::CreateMenus() {
+    QMenuBar* bar = menuBar();
+    QMenu* orvel = bar->addMenu(QStringLiteral("&Orvel"));
+    orvel->addAction(Action(A::OrvelWord));
+    orvel->addSeparator();
+    orvel->addAction(Action(A::OrvelExit));
+
+    QMenu* search = bar->addMenu(QStringLiteral("&Search"));
+    search->addAction(Action(A::SearchGreek));
+    search->addAction(Action(A::SearchRussian));
+    search->addSeparator();
+    search->addAction(Action(A::SearchCopy));
+    search->addAction(Action(A::SearchPaste));
+
+    QMenu* view = bar->addMenu(QStringLiteral("&View"));
+    view->addAction(Action(A::ViewCharTable));
+    view->addAction(Action(A::ViewArticleEnum));
+
+    QMenu* help = bar->addMenu(QStringLiteral("&?"));
+    help->addAction(Action(A::HelpContent));
+    help->addAction(Action(A::HelpAbout));
+    mnuDebug = help->addMenu(QString::fromUtf8("Отладка"));
+    mnuDebug->setObjectName(QStringLiteral("mnuDebug"));
+    mnuDebug->addAction(QString::fromUtf8("Переход к статье по номеру"));
+    connect(mnuDebug->addAction(QString::fromUtf8("Трансляция слова")), &QAction::triggered, this,
+            [this] { Guarded(TReport::Error, [&] { DebugTranslateWord(); }); });
+    connect(mnuDebug->addAction(QString::fromUtf8("Получение rtf-текста из Clipboard")),
+            &QAction::triggered, this,
+            [this] { Guarded(TReport::Error, [&] { DebugClipboardRtf(); }); });
+    connect(mnuDebug->addAction(QString::fromUtf8("Сохранение статьи в файл test.rtf")),
+            &QAction::triggered, this,
+            [this] { Guarded(TReport::Error, [&] { DebugSaveArticle(); }); });
+    connect(mnuDebug->addAction(QStringLiteral("Hints for Actions")), &QAction::triggered, this,
+            [this] { Guarded(TReport::Error, [&] { DebugHintsForActions(); }); });
+    help->addSeparator();
+    help->addAction(Action(A::HelpOrvel));
+    help->addAction(Action(A::HelpReadme));
+    help->addAction(Action(A::HelpLicense));
+    help->addAction(Action(A::HelpTroubleshooting));
+
+    PopupMenuSearch = new QMenu(this);
+    PopupMenuSearch->setObjectName(QStringLiteral("PopupMenuSearch"));
+    PopupMenuSearch->addAction(Action(A::SearchGreek));
+    PopupMenuSearch->addAction(Action(A::SearchRussian));
+    PopupMenuSearch->addSeparator();
+    PopupMenuSearch->addAction(Action(A::SearchPaste));
+    PopupMenuSearch->addSeparator();
+    PopupMenuSearch->addAction(Action(A::ViewCharTable));
+
+    PopupMenuArticle = new QMenu(this);
+    PopupMenuArticle->setObjectName(QStringLiteral("PopupMenuArticle"));
+    PopupMenuArticle->addAction(Action(A::SearchSelectAll));
+    PopupMenuArticle->addAction(Action(A::SearchCopy));
+
+    ToolBarMain = addToolBar(QStringLiteral("Main"));
+    ToolBarMain->setObjectName(QStringLiteral("ToolBarMain"));
+    ToolBarMain->addAction(Action(A::ViewCharTable));
+    ToolBarMain->addAction(Action(A::ViewArticleEnum));
+    ToolBarText = addToolBar(QStringLiteral("Text"));
+    ToolBarText->setObjectName(QStringLiteral("ToolBarText"));
+    for (A action : {A::SearchGreek, A::SearchRussian, A::SearchCopy, A::SearchPaste, A::OrvelWord})
+        ToolBarText->addAction(Action(action));
+    for (QToolBar* toolBar : {ToolBarMain, ToolBarText}) {
+        toolBar->setIconSize(QSize(24, 24));
+        toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    }
+}
+
+void TFormOrvel::ConnectControls() {
+    TSearchLine* line = RichEditSearch;
+    connect(line, &TSearchLine::CharacterTyped, this,
+            [this] { PostMessage(WM_SEARCH_LINE, SEARCH_WORDS_TAB); });
+    connect(line, &TSearchLine::TextEdited, this,
+            [this] { PostMessage(WM_SEARCH_LINE, SEARCH_WORDS_TAB); });
+    connect(line, &TSearchLine::EnterReleased, this,
+            [this] { PostMessage(WM_SEARCH_LINE, SEARCH_SHOW); });
+    connect(line, &TSearchLine::DownReleased, this, [this] { PostMessage(WM_FOCUS_WORD_LIST); });
+    connect(line, &TSearchLine::ContextMenuRequested, this,
+            [this](const QPoint& at) { PopupMenuSearch->popup(at); });
+    connect(line, &TSearchLine::FocusEntered, this,
+            [this] { Guarded(TReport::InternalError, [&] { SearchLineFocusEntered(); }); });
+    connect(line, &QTextEdit::textChanged, this, &TFormOrvel::ScheduleActionUpdate);
+
+    connect(RichEditArticle, &QTextEdit::selectionChanged, this, &TFormOrvel::ScheduleActionUpdate);
+    connect(RichEditArticle, &TArticlePane::ContextMenuRequested, this,
+            [this](const QPoint& at) { PopupMenuArticle->popup(at); });
+
+    for (TWordListBox* list : {ListBoxWords, ListBoxGoto, ListBoxBookmarks, ListBoxSearch})
+        connect(list, &TWordListBox::OpenRequested, this,
+                [this](int number) { PostMessage(WM_LIST_OPEN, number); });
+    connect(ListBoxWords, &QListWidget::currentRowChanged, this,
+            [this](int row) { Guarded(TReport::InternalError, [&] { WordListRowChanged(row); }); });
+    connect(PageControl, &QTabWidget::currentChanged, this,
+            [this](int page) { Guarded(TReport::InternalError, [&] { PageChanged(page); }); });
+
+    connect(StatusBar, &TVkrStatusBar::Drawn, this, [this](int kind, const QString& text) {
+        Guarded(TReport::InternalError, [&] { StatusBarDraw(kind, text); });
+    });
+    connect(StatusBar, &TVkrStatusBar::Clicked, this,
+            [this] { Guarded(TReport::InternalError, [&] { StatusBarClick(); }); });
+
+    connect(qApp, &QApplication::focusChanged, this, &TFormOrvel::ScheduleActionUpdate);
+    // Asking the clipboard is a round trip to its owner: once for each change is enough.
+    FClipboardHasText = ClipboardOffersText();
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
+        FClipboardHasText = ClipboardOffersText();
+        ScheduleActionUpdate();
+    });
+}
+
+void TFormOrvel::ScheduleActionUpdate() {
+    if (FActionTimer && !FActionTimer->isActive())
+        FActionTimer->start();
+}
+
+TMainWindowState TFormOrvel::ActionState() const {
+    TMainWindowState state;
+    state.Busy = FBusy;
+    state.Loaded = FLoaded;
+    state.SearchLineEmpty = RichEditSearch->IsEmpty();
+    state.ArticleShown = FArticleIndex != -1;
+    state.ArticleSelection = RichEditArticle->textCursor().hasSelection();
+    state.ClipboardHasText = FClipboardHasText;
+    state.BookmarksTabActive = PageControl->currentIndex() == ListBookmarks;
+    state.BookmarkSelected = ListBoxBookmarks->SelectedWordItem() != nullptr;
+    state.CurrentNoteFileSet = !FPreference.CurrentNoteFile.empty();
+    state.NotePaneVisible = PanelNote->isVisible();
+    state.NoteSelection = RichEditNote->textCursor().hasSelection();
+    state.SearchLineFocusedGreek =
+        RichEditSearch->hasFocus() && RichEditSearch->Mode() == TInputMode::Greek;
+    return state;
+}
+
+void TFormOrvel::UpdateActions() {
+    const TMainWindowState state = ActionState();
+    for (TMainAction action : MainActions())
+        if (QAction* qaction = Action(action))
+            qaction->setEnabled(MainActionEnabled(action, state));
+}
+
+void TFormOrvel::DisableActionsWithProgress(const QString& text) {
+    for (QAction* action : FActions)
+        if (action)
+            action->setEnabled(false);
+    StatusProgress(text);
+}
+
+} // namespace orvel

@@ -1,0 +1,101 @@
+// The article pane's commands (select all, copy, the view of meanings) and the debugging
+// commands of the hidden debug menu.
+#include "core/ArticleRenderer.h"
+#include "core/MainDictionary.h"
+#include "core/OrvelError.h"
+#include "platform/Clipboard.h"
+#include "platform/RichTextAdapter.h"
+#include "ui/ArticlePane.h"
+#include "ui/MainWindow.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QTextCursor>
+
+namespace orvel {
+
+void TFormOrvel::SearchSelectAll() {
+    RichEditArticle->selectAll();
+    ScheduleActionUpdate();
+}
+
+void TFormOrvel::SearchCopy() {
+    {
+        TBusyScope busy(*this);
+        DisableActionsWithProgress(QStringLiteral("Выполняется копирование"));
+        TRichTextAdapter text(RichEditArticle->document());
+        text.SetCursor(RichEditArticle->textCursor());
+        CopySelectionToClipboard(text, FPreference);
+    }
+    StatusInfo(QStringLiteral("Копирование выделенной части статьи в буфер обмена выполнено"));
+}
+
+void TFormOrvel::ViewArticleEnum(bool checked) {
+    const QTextEdit::LineWrapMode mode = checked ? QTextEdit::NoWrap : QTextEdit::WidgetWidth;
+    RichEditArticle->setLineWrapMode(mode);
+    RichEditNote->setLineWrapMode(mode);
+    StatusInfo(checked ? QStringLiteral("Значения словарной статьи располагаются как список "
+                                        "перечислений")
+                       : QStringLiteral("Значения словарной статьи располагаются сплошным "
+                                        "текстом"));
+}
+
+void TFormOrvel::DebugTranslateWord() {
+    if (FBusy)
+        return;
+    FArticleIndex = -1;
+    const std::string key = BuildSearchKey(true);
+    if (key.empty()) {
+        RichEditArticle->clear();
+        return;
+    }
+    RichEditArticle->LoadRtfText(RenderArticle(key, FPreference, FVocabulary));
+}
+
+void TFormOrvel::DebugClipboardRtf() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    QByteArray rtf;
+    if (data) {
+        for (const char* type : {RtfMimeType, "application/rtf"})
+            if (data->hasFormat(QString::fromLatin1(type))) {
+                rtf = data->data(QString::fromLatin1(type));
+                break;
+            }
+    }
+    FArticleIndex = -1;
+    RichEditArticle->clear();
+    QTextCharFormat format;
+    format.setFontFamilies({QStringLiteral("Arial")});
+    QTextCursor cursor(RichEditArticle->document());
+    cursor.insertText(QString::fromLatin1(rtf), format);
+}
+
+void TFormOrvel::DebugSaveArticle() {
+    if (FArticleIndex == -1 || !FLoaded)
+        return;
+    const std::string rtf =
+        RenderArticle(FDictionary->GetArticleText(FArticleIndex), FPreference, FVocabulary);
+    QFile file(QDir(FEnvironment.Paths.DataFolder()).filePath(QStringLiteral("test.rtf")));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(rtf.data(), qint64(rtf.size())) != qint64(rtf.size()))
+        throw EOrvelError("Не удалось записать файл " + file.fileName().toStdString());
+}
+
+void TFormOrvel::DebugHintsForActions() {
+    QDir().mkpath(QStringLiteral("Source"));
+    QFile file(QStringLiteral("Source/UnitOrvel.inc"));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        throw EOrvelError("Не удалось записать файл " + file.fileName().toStdString());
+    for (TMainAction action : MainActions()) {
+        const TMainActionInfo& info = MainActionInfo(action);
+        file.write(QStringLiteral("%1.Hint := '%2';\n")
+                       .arg(QString::fromLatin1(info.Name), QString::fromUtf8(info.Hint))
+                       .toUtf8());
+    }
+}
+
+} // namespace orvel

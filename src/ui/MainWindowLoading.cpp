@@ -1,0 +1,123 @@
+// The loading sequence that runs once after the window is first shown, and the window state
+// kept in the settings store.
+#include "core/DataFileCheck.h"
+#include "core/MainDictionary.h"
+#include "core/SampleEdition.h"
+#include "core/SettingsStore.h"
+#include "platform/QtSettingsStore.h"
+#include "ui/ArticlePane.h"
+#include "ui/MainWindow.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QScreen>
+#include <QSplitter>
+
+namespace orvel {
+
+namespace {
+
+constexpr int DesignedWidth = 960;
+constexpr int DesignedHeight = 680;
+
+std::string LocalPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+// The editions whose files the program accepts: the full dictionary and the sample edition
+// that comes with the program.
+std::vector<TEdition> KnownEditions() {
+    return {StandardEdition(),
+            TEdition{"sample", SampleEditionDicSize, SampleEditionIdxSize, SampleEditionIdzSize}};
+}
+
+QRect AvailableScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+} // namespace
+
+void TFormOrvel::StartupLoad() {
+    if (FLoaded)
+        return;
+    {
+        TBusyScope busy(*this);
+        Guarded(TReport::Error, [&] { LoadDictionary(); });
+        if (FLoaded) {
+            try {
+                LoadDocumentIntoArticlePane(TDocument::Readme);
+            } catch (...) {
+                // A missing or unreadable readme leaves the pane as it was.
+            }
+        }
+    }
+    emit LoadingFinished(FLoaded);
+}
+
+void TFormOrvel::LoadDictionary() {
+    DisableActionsWithProgress(QStringLiteral("Выполняется загрузка словаря"));
+    const TPaths& paths = FEnvironment.Paths;
+    const std::string dic = LocalPath(paths.DictionaryFile(QStringLiteral(".dic")));
+    CheckDataFiles(dic, LocalPath(paths.DictionaryFile(QStringLiteral(".idx"))),
+                   LocalPath(paths.DictionaryFile(QStringLiteral(".idz"))), KnownEditions());
+    FDictionary->Open(dic);
+    // The edition's own vocabulary rows; without its file the rows known to the program serve.
+    const std::string voc = VocabularyFileName(dic);
+    if (QFileInfo::exists(QFile::decodeName(voc.c_str())))
+        FVocabulary = LoadVocabularyFile(voc);
+
+    StatusProgress(QStringLiteral("Выполняется индексирование словаря"));
+    FDictionary->LoadIndex();
+
+    StatusProgress(QStringLiteral("Выполняется загрузка заметок"));
+    FDictionary->LoadAllNotes(LocalPath(paths.UserFolder()));
+
+    FLoaded = true;
+    StatusInfo(QStringLiteral("Словарь готов к работе"), 100);
+    if (!FMissingFonts.isEmpty())
+        StatusWarning(QStringLiteral("Не найден файл шрифта: ") + FMissingFonts.join(", "));
+}
+
+void TFormOrvel::LoadDocumentIntoArticlePane(TDocument document) {
+    QFile file(FEnvironment.Paths.DocumentPath(document));
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray rtf = file.readAll();
+    if (RichEditArticle->LoadRtfText(std::string_view(rtf.constData(), size_t(rtf.size()))))
+        RichEditArticle->moveCursor(QTextCursor::Start);
+}
+
+void TFormOrvel::ReadWindowState() {
+    const QRect screen = AvailableScreen();
+    const int width = std::min(DesignedWidth, screen.width());
+    const int height = std::min(DesignedHeight, screen.height());
+    const QRect designed(screen.x() + (screen.width() - width) / 2,
+                         screen.y() + (screen.height() - height) / 2, width, height);
+    const TWindowState state = LoadMainWindowState(*FEnvironment.Store, designed, screen);
+    const QRect rect = ToQRect(state.Rect);
+    resize(rect.size());
+    move(rect.topLeft());
+    if (state.Maximize)
+        setWindowState(windowState() | Qt::WindowMaximized);
+    FStartLeftWidth = state.LeftWidth;
+}
+
+void TFormOrvel::ApplyLeftWidth() {
+    if (QLayout* layout = this->layout())
+        layout->activate();
+    const int total = std::max(SplitterLeftRight->width(), FStartLeftWidth + 1);
+    SplitterLeftRight->setSizes({FStartLeftWidth, total - FStartLeftWidth});
+}
+
+void TFormOrvel::WriteWindowState() {
+    TWindowState state;
+    state.Maximize = isMaximized();
+    state.Rect = {x(), y(), width(), height()};
+    state.LeftWidth = PanelLeft->width();
+    SaveMainWindowState(*FEnvironment.Store, state);
+}
+
+} // namespace orvel

@@ -1,0 +1,199 @@
+#include "ui/SearchLine.h"
+
+#include "platform/InputMode.h"
+#include "platform/TextProperties.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QTextBlock>
+
+namespace orvel {
+
+namespace {
+
+constexpr int DocumentMargin = 2;
+
+} // namespace
+
+QFont FontOfHeight(const QString& family, int pixelHeight) {
+    QFont font(family);
+    int size = pixelHeight;
+    font.setPixelSize(size);
+    // The line height of a font is larger than its pixel size by an amount of its own.
+    while (size > 4 && QFontMetrics(font).height() > pixelHeight) {
+        --size;
+        font.setPixelSize(size);
+    }
+    return font;
+}
+
+TSearchLine::TSearchLine(QWidget* parent)
+    : QTextEdit(parent), FFilter(new TInputModeFilter(TInputMode::Greek, this)) {
+    setObjectName(QStringLiteral("RichEditSearch"));
+    setLineWrapMode(QTextEdit::NoWrap);
+    setWordWrapMode(QTextOption::NoWrap);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTabChangesFocus(true);
+    setAcceptRichText(false);
+    setAcceptDrops(false);
+    setUndoRedoEnabled(true);
+    document()->setDocumentMargin(DocumentMargin);
+    installEventFilter(FFilter);
+    connect(FFilter, &TInputModeFilter::CharFormatRequested, this,
+            [this](const QTextCharFormat& format) { mergeCurrentCharFormat(format); });
+    const TTypedFormat greek = InputModeFormat(TInputMode::Greek);
+    SetLineFont(QString::fromLatin1(greek.FontName), greek.Charset);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+void TSearchLine::SetLineFont(const QString& fontName, int charset) {
+    const QFont font = FontOfHeight(fontName, FontHeight);
+    setFont(font);
+    document()->setDefaultFont(font);
+    QTextCharFormat format;
+    format.setFontFamilies({fontName});
+    format.setProperty(CharsetProperty, charset);
+    mergeCurrentCharFormat(format);
+    updateGeometry();
+}
+
+void TSearchLine::SetInputMode(bool clear, bool switchKeyboard, TInputMode mode) {
+    if (clear)
+        this->clear();
+    const TTypedFormat format = InputModeFormat(mode);
+    SetLineFont(QString::fromLatin1(format.FontName), format.Charset);
+    FFilter->SetMode(mode, switchKeyboard);
+}
+
+TInputMode TSearchLine::Mode() const {
+    return FFilter->Mode();
+}
+
+bool TSearchLine::IsEmpty() const {
+    return document()->isEmpty();
+}
+
+QSize TSearchLine::sizeHint() const {
+    const int height = QFontMetrics(document()->defaultFont()).height() + 2 * DocumentMargin +
+                       2 * frameWidth() + 2;
+    return QSize(QTextEdit::sizeHint().width(), height);
+}
+
+QSize TSearchLine::minimumSizeHint() const {
+    return QSize(40, sizeHint().height());
+}
+
+bool TSearchLine::event(QEvent* event) {
+    // The window's shortcuts come first (Ctrl+V is the window's paste, not the control's);
+    // what they leave arrives as an ordinary key press.
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->ignore();
+        return true;
+    }
+    return QTextEdit::event(event);
+}
+
+void TSearchLine::keyPressEvent(QKeyEvent* event) {
+    FPressedKey = event->key();
+    if (event->modifiers() & Qt::ControlModifier) {
+        // Select all and undo stay; the control's other shortcuts (formatting, its own copy
+        // and paste) are not wanted here.
+        if (event->key() == Qt::Key_A || event->key() == Qt::Key_Z)
+            QTextEdit::keyPressEvent(event);
+        else
+            event->accept();
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Down:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        return;
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+        QTextEdit::keyPressEvent(event);
+        return;
+    default:
+        break;
+    }
+    const QString text = event->text();
+    if (text.isEmpty()) {
+        QTextEdit::keyPressEvent(event); // movement and modifier keys
+        return;
+    }
+    if (text.front().unicode() < 0x20 || text.front().unicode() == 0x7F) {
+        event->accept();
+        return;
+    }
+    QTextEdit::keyPressEvent(event);
+    emit CharacterTyped();
+}
+
+void TSearchLine::keyReleaseEvent(QKeyEvent* event) {
+    const bool pressedHere = FPressedKey == event->key();
+    if (pressedHere && !event->isAutoRepeat())
+        FPressedKey = 0;
+    event->accept();
+    if (!pressedHere || (event->modifiers() & Qt::ControlModifier))
+        return;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit EnterReleased();
+        break;
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+        emit TextEdited();
+        break;
+    case Qt::Key_Down:
+        emit DownReleased();
+        break;
+    default:
+        break;
+    }
+}
+
+void TSearchLine::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        emit ContextMenuRequested(event->globalPosition().toPoint());
+        return;
+    }
+    QTextEdit::mouseReleaseEvent(event);
+}
+
+void TSearchLine::contextMenuEvent(QContextMenuEvent* event) {
+    // The line's menu opens on the release of the right button, not by itself.
+    event->accept();
+}
+
+void TSearchLine::SetTextColor(const QColor& color) {
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Text, color);
+    setPalette(palette);
+}
+
+void TSearchLine::focusInEvent(QFocusEvent* event) {
+    QTextEdit::focusInEvent(event);
+    if (!IsEmpty())
+        selectAll();
+    SetTextColor(QColor::fromRgb(FocusTextColor));
+    emit FocusEntered();
+}
+
+void TSearchLine::focusOutEvent(QFocusEvent* event) {
+    QTextEdit::focusOutEvent(event);
+    SetTextColor(QApplication::palette(this).color(QPalette::Text));
+    emit FocusLeft();
+}
+
+bool TSearchLine::canInsertFromMimeData(const QMimeData*) const {
+    return false;
+}
+
+void TSearchLine::insertFromMimeData(const QMimeData*) {}
+
+} // namespace orvel
