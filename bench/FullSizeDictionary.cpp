@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <thread>
 #include <unistd.h>
 
@@ -22,6 +23,12 @@ TFullSizeDictionary::TFullSizeDictionary() {
     dictionary.LoadIndex();
     for (int32_t i = 0; i < dictionary.Count(); ++i)
         HeadWords.push_back(dictionary.GetHeadWord(i));
+}
+
+// The temporary folder goes with the benchmark program.
+TFullSizeDictionary::~TFullSizeDictionary() {
+    std::error_code ignored;
+    std::filesystem::remove_all(Folder, ignored);
 }
 
 const TFullSizeDictionary& FullSize() {

@@ -14,6 +14,7 @@ struct TFullSizeDictionary {
     std::vector<std::string> HeadWords;
 
     TFullSizeDictionary();
+    ~TFullSizeDictionary();
 };
 
 const TFullSizeDictionary& FullSize();

@@ -14,10 +14,11 @@ namespace {
 
 // A row text as the person writing the source sees it.
 std::string Shown(TVocabularyTable table, const std::string& text) {
-    return "'" +
-           (TableScript(table) == TSourceScript::TableGreek ? InternalToUnicode(text)
-                                                            : Cp1251ToUtf8(text)) +
-           "'";
+    std::string shown = "'";
+    shown += TableScript(table) == TSourceScript::TableGreek ? InternalToUnicode(text)
+                                                             : Cp1251ToUtf8(text);
+    shown += '\'';
+    return shown;
 }
 
 // Reads one field: text in the table's script and {x:..} escapes.
@@ -208,10 +209,14 @@ std::string VocabularySections(const TVocabulary& Vocabulary) {
             started = true;
             const bool explained = info.Signs && row.Explanation && !row.Explanation->empty();
             out += std::to_string(r);
-            if (!row.Text->empty() || explained)
-                out += "\t" + WriteField(table, *row.Text, !explained);
-            if (explained)
-                out += "\t" + WriteField(table, *row.Explanation, true);
+            if (!row.Text->empty() || explained) {
+                out += '\t';
+                out += WriteField(table, *row.Text, !explained);
+            }
+            if (explained) {
+                out += '\t';
+                out += WriteField(table, *row.Explanation, true);
+            }
             out += "\n";
         }
     }

@@ -1,11 +1,15 @@
 #include "core/StatusMessages.h"
 
+#include <utility>
+
 namespace orvel {
 
 namespace {
 
 TStatusMessage Message(TStatusKind kind, std::string_view text, int32_t helpContext) {
-    return {kind, " " + std::string(text), helpContext};
+    std::string shown = " ";
+    shown += text;
+    return {kind, std::move(shown), helpContext};
 }
 
 } // namespace
@@ -23,7 +27,9 @@ TStatusMessage ErrorMessage(std::string_view text, int32_t helpContext) {
 }
 
 TStatusMessage InternalErrorMessage(std::string_view text) {
-    return Message(TStatusKind::Error, "Internal error: " + std::string(text), 0);
+    std::string message = "Internal error: ";
+    message += text;
+    return Message(TStatusKind::Error, message, 0);
 }
 
 TStatusMessage ClearMessage() {
