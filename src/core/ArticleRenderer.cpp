@@ -118,7 +118,10 @@ private:
     }
 
     void GreekLetterWrite(uint8_t diacritic, uint8_t letter) {
-        TextWrite(GreekLetterToFont(diacritic, letter));
+        uint8_t glyphs[2];
+        const size_t count = GreekLetterToFont(diacritic, letter, glyphs);
+        for (size_t i = 0; i < count; ++i)
+            Character(glyphs[i]);
     }
 
     // A Greek word or table string: marks, brackets and dots as they are, a diacritic code

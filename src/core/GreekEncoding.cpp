@@ -267,6 +267,16 @@ std::string GreekLetterToFont(uint8_t diacritic, uint8_t letter) {
     return ToString(kForward[CodeRow(diacritic)][letter]);
 }
 
+size_t GreekLetterToFont(uint8_t diacritic, uint8_t letter, uint8_t* glyphs) {
+    if (letter >= 0x80) {
+        return 0;
+    }
+    const Bytes& b = kForward[CodeRow(diacritic)][letter];
+    glyphs[0] = b.bytes[0];
+    glyphs[1] = b.bytes[1];
+    return b.size;
+}
+
 std::string InternalToFontWord(std::string_view internal) {
     std::string out;
     out.reserve(internal.size() * 2);

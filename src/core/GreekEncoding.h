@@ -7,6 +7,7 @@
 // are table lookups, keep no state and never fail: bytes without meaning are dropped.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -24,6 +25,9 @@ constexpr bool IsDiacriticCode(uint8_t byte) {
 // capital-prefix glyph and the capital, a space for 0x20, or nothing (capital final sigma 'R',
 // bytes that are not letters). A code the letter cannot carry is ignored.
 std::string GreekLetterToFont(uint8_t diacritic, uint8_t letter);
+// The same into Glyphs (room for two bytes), answering how many: for the renderer, which writes
+// every Greek letter of every article and should not build a string for each.
+size_t GreekLetterToFont(uint8_t diacritic, uint8_t letter, uint8_t* glyphs);
 
 // Display form of an internal head word as listed in the word lists: '_' becomes a space,
 // vowel-length marks and every byte that is neither a letter nor a diacritic code are dropped.

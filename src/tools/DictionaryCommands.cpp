@@ -86,8 +86,11 @@ int RunLetterIndex(const TArguments& Arguments) {
     auto dictionary = OpenDictionary(arguments);
     for (const auto& row : dictionary->LetterIndex()) {
         std::string line;
-        for (int32_t cell : row)
-            line += (line.empty() ? "" : " ") + std::to_string(cell);
+        for (int32_t cell : row) {
+            if (!line.empty())
+                line += ' ';
+            line += std::to_string(cell);
+        }
         Write(line + "\n");
     }
     return 0;
