@@ -545,7 +545,10 @@ bool LoadRtf(QTextDocument& document, std::string_view rtf) {
     const bool undo = document.isUndoRedoEnabled();
     document.setUndoRedoEnabled(false);
     QTextCursor cursor(&document);
+    // One edit block: the document is laid out once, not after every piece.
+    cursor.beginEditBlock();
     InsertPieces(cursor, pieces);
+    cursor.endEditBlock();
     document.setUndoRedoEnabled(undo);
     document.setModified(false);
     return true;
