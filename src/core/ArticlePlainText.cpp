@@ -4,6 +4,7 @@
 #include "core/CharacterReader.h"
 #include "core/GreekEncoding.h"
 #include "core/Preference.h"
+#include "core/RtfText.h"
 #include "core/UnicodeGreek.h"
 
 namespace orvel {
@@ -91,16 +92,6 @@ private:
     std::string Greek;
     std::string Out;
 };
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 bool IsLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');

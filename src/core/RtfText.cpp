@@ -23,6 +23,16 @@ std::string RtfAuthorSize(const TPreference& Preference) {
     return "\\fs" + std::to_string(Preference.TextFontSize * Preference.TextAuthorSizePercent / 50);
 }
 
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
 void AppendRtfCharacter(std::string& Out, uint8_t c, bool& ControlWordOpen) {
     static const char hex[] = "0123456789abcdef";
     if (c >= 0x80) {

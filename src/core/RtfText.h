@@ -20,6 +20,9 @@ std::string RtfNormalSize(const TPreference& Preference);
 // "\fs" and the size of author names in half-points.
 std::string RtfAuthorSize(const TPreference& Preference);
 
+// The value of a hexadecimal digit, or -1.
+int HexDigit(char c);
+
 // Appends byte c as RTF text: "\'hh" from 0x80, an escaped '\' '{' '}', a printable ASCII byte
 // after a delimiting space when a control word was written last; control bytes give nothing.
 void AppendRtfCharacter(std::string& Out, uint8_t c, bool& ControlWordOpen);

@@ -1,6 +1,7 @@
 #include "platform/RtfReader.h"
 
 #include "core/CharacterReader.h"
+#include "core/RtfText.h"
 #include "platform/RichTextAttributes.h"
 
 #include <QTextCursor>
@@ -132,16 +133,6 @@ constexpr bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-int HexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // Characters the document must not hold: controls other than the tab, the object replacement
 // character (an embedded object without its object) and the noncharacters Qt uses for frames.
 bool IsUnwanted(char32_t c) {
@@ -258,8 +249,8 @@ private:
         const char c = FData[i];
         if (c == '\'') {
             int value = 0, digits = 0;
-            for (++i; digits < 2 && i < FData.size() && HexValue(FData[i]) >= 0; ++i, ++digits)
-                value = value * 16 + HexValue(FData[i]);
+            for (++i; digits < 2 && i < FData.size() && HexDigit(FData[i]) >= 0; ++i, ++digits)
+                value = value * 16 + HexDigit(FData[i]);
             if (digits == 2)
                 Byte(uint8_t(value));
             return i;

@@ -2,6 +2,7 @@
 
 #include "core/CharacterReader.h"
 #include "core/Windows1251.h"
+#include "support/InternalBytes.h"
 
 #include <gtest/gtest.h>
 #include <iconv.h>
@@ -12,20 +13,7 @@ namespace {
 const char* const kMixedFonts = "Смешение нескольких шрифтов в одном слове";
 const char* const kMixedLanguages = "Смешение нескольких языков в одном слове";
 
-// Internal bytes written as text, a byte above 0x7F or below 0x20 as its hex value in braces:
-// "{C0}a" is the acute code followed by alpha.
-std::string K(std::string_view text) {
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '{') {
-            out += static_cast<char>(std::stoi(std::string(text.substr(i + 1, 2)), nullptr, 16));
-            i += 3;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
+using orvel::testing::K;
 
 // The search string of a Greek key written as for K.
 std::string Greek(std::string_view key) {

@@ -1,6 +1,7 @@
 #include "core/UnicodeGreek.h"
 
 #include "core/GreekEncoding.h"
+#include "support/InternalBytes.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -10,20 +11,7 @@
 namespace orvel {
 namespace {
 
-// Internal bytes written as text, a byte above 0x7F or below 0x20 as its hex value in braces:
-// "{C0}a" is the acute code followed by alpha.
-std::string K(std::string_view text) {
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '{') {
-            out += static_cast<char>(std::stoi(std::string(text.substr(i + 1, 2)), nullptr, 16));
-            i += 3;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
+using orvel::testing::K;
 
 std::string Utf8(std::u32string_view text) {
     std::string out;
