@@ -1,6 +1,6 @@
 #include "FullSizeDictionary.h"
 
-#include "core/SyntheticEdition.h"
+#include "core/synth/SyntheticEdition.h"
 #include "support/GeneratedDictionary.h"
 
 #include <chrono>

@@ -2,7 +2,7 @@
 // .dic of 7968875 bytes, with both index files written, in a temporary folder.
 #pragma once
 
-#include "core/MainDictionary.h"
+#include "core/dictionary/MainDictionary.h"
 
 #include <memory>
 #include <string>

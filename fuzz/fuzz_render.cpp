@@ -1,7 +1,7 @@
 // Renders arbitrary bytes as an article: it must never fail, and the document must be whole.
-#include "core/ArticleRenderer.h"
-#include "core/Preference.h"
-#include "core/VocabularyTables.h"
+#include "core/article/ArticleRenderer.h"
+#include "core/settings/Preference.h"
+#include "core/article/VocabularyTables.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,9 +1,9 @@
 // Stream files from outside: the first byte steers which kind of value is asked for next, the
 // rest is the file. Besides not crashing, every value read must survive being written and read
 // back unchanged.
-#include "core/OrvelError.h"
-#include "core/TaggedValues.h"
-#include "core/VkrStream.h"
+#include "core/base/OrvelError.h"
+#include "core/storage/TaggedValues.h"
+#include "core/storage/VkrStream.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -3,10 +3,10 @@
 // list, opening articles (render, load, show), and the resident memory of the running window.
 //
 //     orvel_ui_bench [--keystrokes N] [--articles N]
-#include "core/ArticleRenderer.h"
-#include "core/GreekEncoding.h"
-#include "core/MainDictionary.h"
-#include "core/SyntheticEdition.h"
+#include "core/article/ArticleRenderer.h"
+#include "core/encoding/GreekEncoding.h"
+#include "core/dictionary/MainDictionary.h"
+#include "core/synth/SyntheticEdition.h"
 #include "platform/Paths.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/RtfReader.h"

@@ -1,9 +1,9 @@
 #include "platform/Clipboard.h"
 
-#include "core/CharacterReader.h"
-#include "core/GreekEncoding.h"
-#include "core/SelectionRtf.h"
-#include "core/UnicodeGreek.h"
+#include "core/encoding/CharacterReader.h"
+#include "core/encoding/GreekEncoding.h"
+#include "core/article/SelectionRtf.h"
+#include "core/encoding/UnicodeGreek.h"
 #include "platform/RichTextAdapter.h"
 #include "platform/RtfReader.h"
 

@@ -1,6 +1,6 @@
 #include "platform/Fonts.h"
 
-#include "core/GreekEncoding.h"
+#include "core/encoding/GreekEncoding.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -8,7 +8,7 @@
 // connects it to its mergeCurrentCharFormat.
 #pragma once
 
-#include "core/InputMode.h"
+#include "core/appmodel/InputMode.h"
 
 #include <QObject>
 #include <QString>

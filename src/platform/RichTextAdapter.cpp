@@ -1,8 +1,8 @@
 #include "platform/RichTextAdapter.h"
 
-#include "core/GreekEncoding.h"
-#include "core/UnicodeGreek.h"
-#include "core/Windows1251.h"
+#include "core/encoding/GreekEncoding.h"
+#include "core/encoding/UnicodeGreek.h"
+#include "core/encoding/Windows1251.h"
 
 #include <QTextDocument>
 #include <algorithm>

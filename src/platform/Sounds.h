@@ -3,7 +3,7 @@
 // line, at most one a second.
 #pragma once
 
-#include "core/SoundThrottle.h"
+#include "core/appmodel/SoundThrottle.h"
 
 #include <QElapsedTimer>
 #include <functional>

@@ -1,7 +1,7 @@
 // orvel-tool synth: writes the synthetic full-size edition and its index files into a folder.
-#include "core/MainDictionary.h"
-#include "core/OrvelError.h"
-#include "core/SyntheticEdition.h"
+#include "core/dictionary/MainDictionary.h"
+#include "core/base/OrvelError.h"
+#include "core/synth/SyntheticEdition.h"
 #include "tools/Commands.h"
 #include "tools/ToolArguments.h"
 

@@ -1,6 +1,6 @@
 // orvel-tool: the command-line companion of Orvel.
-#include "core/ErrorBox.h"
-#include "core/OrvelError.h"
+#include "core/base/ErrorBox.h"
+#include "core/base/OrvelError.h"
 #include "tools/Commands.h"
 #include "tools/ToolArguments.h"
 

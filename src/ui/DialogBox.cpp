@@ -1,6 +1,6 @@
 #include "ui/DialogBox.h"
 
-#include "core/DialogBoxLayout.h"
+#include "core/appmodel/DialogBoxLayout.h"
 
 #include <QApplication>
 #include <QLabel>

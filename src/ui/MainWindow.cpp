@@ -1,8 +1,8 @@
 #include "ui/MainWindow.h"
 
-#include "core/ErrorBox.h"
-#include "core/MainDictionary.h"
-#include "core/SettingsStore.h"
+#include "core/base/ErrorBox.h"
+#include "core/dictionary/MainDictionary.h"
+#include "core/storage/SettingsStore.h"
 #include "platform/Fonts.h"
 #include "platform/InputMode.h"
 #include "platform/QtSettingsStore.h"

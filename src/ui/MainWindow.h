@@ -5,11 +5,11 @@
 // running twice, and FLoaded keeps everything that needs the dictionary waiting for it.
 #pragma once
 
-#include "core/MainActions.h"
-#include "core/Preference.h"
-#include "core/StatusMessages.h"
-#include "core/VocabularyTables.h"
-#include "core/WordListBlock.h"
+#include "core/appmodel/MainActions.h"
+#include "core/settings/Preference.h"
+#include "core/appmodel/StatusMessages.h"
+#include "core/article/VocabularyTables.h"
+#include "core/appmodel/WordListBlock.h"
 #include "platform/Paths.h"
 #include "platform/Sounds.h"
 

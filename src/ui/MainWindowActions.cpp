@@ -1,6 +1,6 @@
 // The main window's commands: actions with their hints and enabling rules, the menus, the
 // pop-up menus and the tool bars that point to them, and the wiring of the controls.
-#include "core/MainActions.h"
+#include "core/appmodel/MainActions.h"
 #include "platform/Clipboard.h"
 #include "ui/ArticlePane.h"
 #include "ui/MainWindow.h"

@@ -1,5 +1,5 @@
 // The controls of the main window and how they are laid out.
-#include "core/StatusMessages.h"
+#include "core/appmodel/StatusMessages.h"
 #include "ui/ArticlePane.h"
 #include "ui/MainWindow.h"
 #include "ui/PostedMessages.h"

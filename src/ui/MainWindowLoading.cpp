@@ -1,9 +1,9 @@
 // The loading sequence that runs once after the window is first shown, and the window state
 // kept in the settings store.
-#include "core/DataFileCheck.h"
-#include "core/MainDictionary.h"
+#include "core/dictionary/DataFileCheck.h"
+#include "core/dictionary/MainDictionary.h"
 #include "core/SampleEdition.h"
-#include "core/SettingsStore.h"
+#include "core/storage/SettingsStore.h"
 #include "platform/QtSettingsStore.h"
 #include "ui/ArticlePane.h"
 #include "ui/MainWindow.h"

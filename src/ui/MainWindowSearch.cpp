@@ -1,8 +1,8 @@
 // The search line: its input modes, its paste, the search key built from its text and the
 // lookup that every keystroke asks for.
-#include "core/MainDictionary.h"
-#include "core/SearchTerms.h"
-#include "core/SearchTextConversion.h"
+#include "core/dictionary/MainDictionary.h"
+#include "core/dictionary/SearchTerms.h"
+#include "core/search/SearchTextConversion.h"
 #include "platform/Clipboard.h"
 #include "platform/InputMode.h"
 #include "platform/RichTextAdapter.h"

@@ -1,6 +1,6 @@
 // The status line of the main window: the status operations, the colours and the sound of
 // errors, long hints, and help topics opened by a click.
-#include "core/StatusMessages.h"
+#include "core/appmodel/StatusMessages.h"
 #include "ui/MainWindow.h"
 #include "ui/VkrStatusBar.h"
 

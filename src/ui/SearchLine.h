@@ -5,7 +5,7 @@
 // font and charset the lookup reads.
 #pragma once
 
-#include "core/InputMode.h"
+#include "core/appmodel/InputMode.h"
 
 #include <QTextEdit>
 

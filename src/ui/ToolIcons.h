@@ -1,7 +1,7 @@
 // The icons of the tool buttons, drawn at run time.
 #pragma once
 
-#include "core/MainActions.h"
+#include "core/appmodel/MainActions.h"
 
 #include <QIcon>
 

@@ -1,6 +1,6 @@
 #include "ui/WordListBox.h"
 
-#include "core/GreekEncoding.h"
+#include "core/encoding/GreekEncoding.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -3,7 +3,7 @@
 // one fixed height.
 #pragma once
 
-#include "core/WordDescriptor.h"
+#include "core/dictionary/WordDescriptor.h"
 
 #include <QListWidget>
 #include <QStyledItemDelegate>

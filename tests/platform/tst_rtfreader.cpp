@@ -1,11 +1,11 @@
 // The RTF reader: articles as the renderer writes them come back with the characters and the
 // attributes the renderer meant; RTF of other programs is read; malformed RTF is survived.
-#include "core/ArticlePlainText.h"
-#include "core/ArticleRenderer.h"
-#include "core/GreekEncoding.h"
-#include "core/Preference.h"
-#include "core/SearchTextConversion.h"
-#include "core/VocabularyTables.h"
+#include "core/article/ArticlePlainText.h"
+#include "core/article/ArticleRenderer.h"
+#include "core/encoding/GreekEncoding.h"
+#include "core/settings/Preference.h"
+#include "core/search/SearchTextConversion.h"
+#include "core/article/VocabularyTables.h"
 #include "platform/Clipboard.h"
 #include "platform/RichTextAdapter.h"
 #include "platform/RtfReader.h"

@@ -1,6 +1,6 @@
 // The settings file: key paths as groups, values as text read strictly, the preferences and the
 // window state through it.
-#include "core/Preference.h"
+#include "core/settings/Preference.h"
 #include "platform/QtSettingsStore.h"
 #include "support/TempDir.h"
 

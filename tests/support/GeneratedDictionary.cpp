@@ -1,7 +1,7 @@
 #include "support/GeneratedDictionary.h"
 
-#include "core/MainDictionary.h"
-#include "core/SearchTerms.h"
+#include "core/dictionary/MainDictionary.h"
+#include "core/dictionary/SearchTerms.h"
 
 #include <algorithm>
 #include <fstream>

@@ -1,5 +1,5 @@
 // The message box, the picker list and the status line as controls of their own.
-#include "core/StatusMessages.h"
+#include "core/appmodel/StatusMessages.h"
 #include "ui/DialogBox.h"
 #include "ui/PickerList.h"
 #include "ui/StatusIcons.h"

@@ -1,0 +1,120 @@
+#include "core/base/VkrMapFile.h"
+
+#include "core/base/OrvelError.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace orvel {
+
+namespace {
+std::string BaseName(const std::string& path) {
+    auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+int64_t Nanoseconds(const struct statx_timestamp& t) {
+    return int64_t(t.tv_sec) * 1000000000 + t.tv_nsec;
+}
+} // namespace
+
+bool CreatedBefore(const TFileTime& a, const TFileTime& b) {
+    if (a.HasBirth && b.HasBirth)
+        return a.BirthNs < b.BirthNs;
+    return a.ModifiedNs < b.ModifiedNs;
+}
+
+TVkrMapFile::~TVkrMapFile() {
+    TVkrMapFile::Close();
+}
+
+void TVkrMapFile::Open(const std::string& FileName, bool ReadOnly, uint32_t CreationDisposition) {
+    if (IsOpen())
+        return;
+    FFileName = FileName;
+    this->ReadOnly = ReadOnly;
+    int flags = (ReadOnly ? O_RDONLY : O_RDWR) | O_CLOEXEC;
+    if (CreationDisposition == CreateAlways)
+        flags |= O_CREAT | O_TRUNC;
+    Handle = ::open(FileName.c_str(), flags, 0644);
+    if (Handle < 0)
+        return;
+    struct stat st {};
+    if (::fstat(Handle, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > int64_t(UINT32_MAX)) {
+        // Not a regular file, or too large for 32-bit offsets: nothing can be read from it.
+        int error = S_ISREG(st.st_mode) ? EFBIG : EINVAL;
+        Close();
+        throw EOrvelError("Не могу открыть файл " + BaseName(FileName) + ". " +
+                          std::strerror(error));
+    }
+    FSize = uint32_t(st.st_size);
+    Map();
+}
+
+void TVkrMapFile::Map() {
+    if (Handle < 0)
+        throw EAssertionFailed("Classes/VkrMapFile", "file handle is valid");
+    if (FSize == 0)
+        return;
+    int protection = ReadOnly ? PROT_READ : PROT_READ | PROT_WRITE;
+    void* view = ::mmap(nullptr, FSize, protection, MAP_SHARED, Handle, 0);
+    if (view == MAP_FAILED) {
+        int error = errno;
+        std::string name = BaseName(FFileName);
+        Close();
+        throw EOrvelError("Не могу открыть файл " + name + ". " + std::strerror(error));
+    }
+    FMemory = static_cast<uint8_t*>(view);
+}
+
+void TVkrMapFile::Unmap() {
+    if (FMemory)
+        ::munmap(FMemory, FSize);
+    FMemory = nullptr;
+}
+
+void TVkrMapFile::Close() {
+    Unmap();
+    if (Handle >= 0)
+        ::close(Handle);
+    Handle = -1;
+    FFileName.clear();
+    FSize = 0;
+}
+
+void TVkrMapFile::SetSize(uint32_t NewSize) {
+    if (ReadOnly || Handle < 0 || NewSize == FSize)
+        return;
+    Unmap();
+    if (::ftruncate(Handle, off_t(NewSize)) != 0)
+        throw EOrvelError("Не могу изменить размер файла " + BaseName(FFileName) + ". " +
+                          std::strerror(errno));
+    FSize = NewSize;
+    Map();
+}
+
+void TVkrMapFile::Flush() {
+    if (ReadOnly || Handle < 0)
+        return;
+    if ((FMemory && ::msync(FMemory, FSize, MS_SYNC) != 0) || ::fsync(Handle) != 0)
+        throw EOrvelError("Не могу записать файл " + BaseName(FFileName) + ". " +
+                          std::strerror(errno));
+}
+
+bool TVkrMapFile::GetFileTime(TFileTime& Time) const {
+    if (Handle < 0)
+        return false;
+    struct statx sx {};
+    if (::statx(Handle, "", AT_EMPTY_PATH, STATX_BTIME | STATX_MTIME, &sx) != 0)
+        return false;
+    Time.HasBirth = (sx.stx_mask & STATX_BTIME) != 0;
+    Time.BirthNs = Time.HasBirth ? Nanoseconds(sx.stx_btime) : 0;
+    Time.ModifiedNs = Nanoseconds(sx.stx_mtime);
+    return true;
+}
+
+} // namespace orvel

@@ -1,0 +1,154 @@
+// Reading, checking and writing the two index files of the main dictionary: orvel.idx (where
+// each record starts) and orvel.idz (the letter index). An index is used only when it is newer
+// than the .dic and consistent with it; otherwise it is rebuilt and written anew.
+#include "core/dictionary/MainDictionary.h"
+
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+
+namespace orvel {
+
+namespace {
+
+uint32_t ReadUint32(const uint8_t* p) {
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
+
+void WriteUint32(uint8_t* p, uint32_t v) {
+    p[0] = uint8_t(v);
+    p[1] = uint8_t(v >> 8);
+    p[2] = uint8_t(v >> 16);
+    p[3] = uint8_t(v >> 24);
+}
+
+// Opens an index file read-only when it exists and is newer than the .dic. Failures to open
+// count as "absent".
+bool OpenCurrentIndex(TVkrMapFile& file, const std::string& name, const TFileTime* dicTime) {
+    if (::access(name.c_str(), F_OK) != 0)
+        return false;
+    try {
+        file.Open(name, true, TVkrMapFile::OpenExisting);
+    } catch (const std::exception&) {
+        return false;
+    }
+    TFileTime indexTime;
+    return file.Memory() && dicTime && file.GetFileTime(indexTime) &&
+           CreatedBefore(*dicTime, indexTime);
+}
+
+// Writes an index file whole under a temporary name and renames it into place, so that an
+// interrupted write never leaves a partial index behind. Failures are swallowed: the index is
+// a cache and is rebuilt at the next start.
+template <class Fill>
+void WriteIndexFile(const std::string& name, uint32_t size, Fill fill) {
+    std::string temporary = name + ".tmp" + std::to_string(::getpid());
+    try {
+        TVkrMapFile file;
+        file.Open(temporary, false, TVkrMapFile::CreateAlways);
+        if (!file.IsOpen())
+            return;
+        file.SetSize(size);
+        fill(file.WritableMemory());
+        file.Flush();
+        file.Close();
+        if (std::rename(temporary.c_str(), name.c_str()) == 0)
+            return;
+    } catch (const std::exception&) {
+    }
+    std::remove(temporary.c_str());
+}
+
+} // namespace
+
+bool TMainDictionary::ReadIdx(const TFileTime* DicTime) {
+    TVkrMapFile idx;
+    if (!OpenCurrentIndex(idx, IndexFileName(".idx"), DicTime))
+        return false;
+    const uint8_t* values = idx.Memory();
+    const uint32_t size = idx.Size();
+    if (size % 4 != 0 || size < 8 || size / 4 - 1 > uint32_t(MaxArticles))
+        return false;
+    const int32_t count = int32_t(size / 4 - 1);
+    const uint8_t* dic = Memory();
+    const uint32_t dicSize = Size();
+    if (ReadUint32(values) != 0 || ReadUint32(values + 4 * size_t(count)) != dicSize)
+        return false;
+    // Each record starts with 0x01 and the one before it ends with 0x02; a record holds at
+    // least these two bytes.
+    uint32_t previous = 0;
+    for (int32_t i = 0; i <= count; ++i) {
+        uint32_t offset = ReadUint32(values + 4 * size_t(i));
+        if (offset > dicSize)
+            return false;
+        if (i > 0 && (offset < previous + 2 || dic[offset - 1] != 0x02))
+            return false;
+        if (i < count && (offset >= dicSize || dic[offset] != 0x01))
+            return false;
+        Articles[size_t(i)] = {dic + offset, nullptr};
+        previous = offset;
+    }
+    FCount = count;
+    return true;
+}
+
+void TMainDictionary::WriteIdx() {
+    const uint32_t values = uint32_t(FCount) + 1;
+    WriteIndexFile(IndexFileName(".idx"), 4 * values, [this, values](uint8_t* out) {
+        for (uint32_t i = 0; i < values; ++i)
+            WriteUint32(out + 4 * i, uint32_t(Articles[i].Start - Articles[0].Start));
+    });
+}
+
+bool TMainDictionary::ReadIdz(const TFileTime* DicTime) {
+    TVkrMapFile idz;
+    if (!OpenCurrentIndex(idz, IndexFileName(".idz"), DicTime))
+        return false;
+    if (idz.Size() != sizeof(int32_t) * LetterRows * LetterColumns)
+        return false;
+    const uint8_t* p = idz.Memory();
+    for (auto& row : FLetterIndex)
+        for (auto& cell : row) {
+            cell = int32_t(ReadUint32(p));
+            p += 4;
+        }
+    if (LetterIndexIsConsistent())
+        return true;
+    for (auto& row : FLetterIndex)
+        row.fill(-1);
+    return false;
+}
+
+// Every known start must be an article of this dictionary whose key begins with its letter (or
+// pair) and the first of them: the article before it begins otherwise. Final sigma never begins
+// a word.
+bool TMainDictionary::LetterIndexIsConsistent() const {
+    for (int c = 97; c <= 121; ++c)
+        for (int column = 96; column <= 121; ++column) {
+            int32_t start = FLetterIndex[size_t(c - 97)][size_t(column - 96)];
+            if (start == -1)
+                continue;
+            if (start < 0 || start >= FCount || c == 114)
+                return false;
+            std::string expected(1, char(c));
+            if (column != 96)
+                expected += char(column);
+            if (GetKey(start, expected.size()) != expected ||
+                (start > 0 && GetKey(start - 1, expected.size()) == expected))
+                return false;
+        }
+    return true;
+}
+
+void TMainDictionary::WriteIdz() {
+    constexpr uint32_t size = sizeof(int32_t) * LetterRows * LetterColumns;
+    WriteIndexFile(IndexFileName(".idz"), size, [this](uint8_t* out) {
+        for (const auto& row : FLetterIndex)
+            for (int32_t cell : row) {
+                WriteUint32(out, uint32_t(cell));
+                out += 4;
+            }
+    });
+}
+
+} // namespace orvel

@@ -1,0 +1,130 @@
+#include "core/dictionary/MainDictionary.h"
+
+#include "core/base/ErrorBox.h"
+#include "core/base/OrvelError.h"
+
+#include <sys/stat.h>
+
+namespace orvel {
+
+namespace {
+const char* const MissingDictionary = "Отсутствует основной файл словаря: orvel.dic";
+const char* const BrokenData = "Нарушена структура данных";
+
+bool IsHeadWordByte(uint8_t c) {
+    return c == '-' || (c >= 'A' && c <= 'Y') || c == '[' || c == ']' || c == '_' ||
+           (c >= 'a' && c <= 'z') || (c >= 192 && c <= 220);
+}
+} // namespace
+
+TMainDictionary::TMainDictionary() {
+    for (auto& row : FLetterIndex)
+        row.fill(-1);
+}
+
+void TMainDictionary::Open(const std::string& FileName) {
+    struct stat st {};
+    if (::stat(FileName.c_str(), &st) != 0)
+        FailWithErrorBox(MissingDictionary);
+    TVkrMapFile::Open(FileName, true, OpenExisting);
+}
+
+std::string TMainDictionary::IndexFileName(const char* Extension) const {
+    const std::string& name = FileName();
+    size_t slash = name.find_last_of('/');
+    size_t dot = name.find_last_of('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return name + Extension;
+    return name.substr(0, dot) + Extension;
+}
+
+void TMainDictionary::LoadIndex() {
+    if (!Memory())
+        FailWithErrorBox(BrokenData);
+    TFileTime dicTime;
+    const TFileTime* knownDicTime = GetFileTime(dicTime) ? &dicTime : nullptr;
+
+    if (ReadIdx(knownDicTime)) {
+        FIdxSource = TIndexSource::Read;
+    } else {
+        ScanArticles();
+        WriteIdx();
+        FIdxSource = TIndexSource::Rebuilt;
+    }
+
+    if (ReadIdz(knownDicTime)) {
+        FIdzSource = TIndexSource::Read;
+    } else {
+        for (auto& row : FLetterIndex)
+            row.fill(-1);
+        FillLetterIndex();
+        WriteIdz();
+        FIdzSource = TIndexSource::Rebuilt;
+    }
+}
+
+void TMainDictionary::ScanArticles() {
+    const uint8_t* data = Memory();
+    const uint32_t size = Size();
+    if (data[0] != 0x01)
+        FailWithErrorBox(BrokenData);
+    int32_t count = 0;
+    uint32_t p = 0;
+    while (p < size) {
+        // A file with more records than the table holds is damaged, not something to index.
+        if (count >= MaxArticles)
+            FailWithErrorBox(BrokenData);
+        Articles[size_t(count++)] = {data + p, nullptr};
+        ++p; // past the 0x01
+        while (p < size && data[p] != 0x02)
+            ++p;
+        if (p >= size)
+            FailWithErrorBox(BrokenData); // the last record has no 0x02
+        ++p;
+    }
+    Articles[size_t(count)] = {data + size, nullptr};
+    FCount = count;
+}
+
+void TMainDictionary::FillLetterIndex() {
+    for (int c = 97; c <= 121; ++c)
+        if (c != 114)
+            FirstOfLetter(c);
+    for (int c = 97; c <= 121; ++c)
+        if (c != 114)
+            for (int d = 97; d <= 121; ++d)
+                FirstOfPair(c, d);
+}
+
+void TMainDictionary::CheckIndex(int32_t Index) const {
+    if (Index < 0 || Index >= FCount)
+        throw EAssertionFailed("Source/UnitDictionary", "article index in range");
+}
+
+const uint8_t* TMainDictionary::ArticleData(int32_t Index) const {
+    CheckIndex(Index);
+    return Articles[size_t(Index)].Start + 1;
+}
+
+int32_t TMainDictionary::ArticleLength(int32_t Index) const {
+    CheckIndex(Index);
+    return int32_t(Articles[size_t(Index) + 1].Start - Articles[size_t(Index)].Start - 2);
+}
+
+std::string TMainDictionary::GetArticleText(int32_t Index) const {
+    return std::string(reinterpret_cast<const char*>(ArticleData(Index)),
+                       size_t(ArticleLength(Index)));
+}
+
+std::string TMainDictionary::GetHeadWord(int32_t Index) const {
+    const uint8_t* p = ArticleData(Index);
+    const uint8_t* end = p + ArticleLength(Index);
+    if (p < end && *p == 0x80)
+        p += end - p >= 2 ? 2 : 1;
+    const uint8_t* start = p;
+    while (p < end && IsHeadWordByte(*p))
+        ++p;
+    return std::string(reinterpret_cast<const char*>(start), size_t(p - start));
+}
+
+} // namespace orvel

@@ -1,0 +1,114 @@
+// The main dictionary: the mapped orvel.dic with its article table and letter index, read from
+// or rebuilt into orvel.idx and orvel.idz beside it, and the head-word lookup over it.
+#pragma once
+
+#include "core/dictionary/SearchTerms.h"
+#include "core/dictionary/UserDictionary.h"
+#include "core/base/VkrMapFile.h"
+#include "core/base/VkrObjectList.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace orvel {
+
+inline constexpr int32_t MaxArticles = 70540;
+
+struct TArticleEntry {
+    const uint8_t* Start = nullptr; // the record's 0x01 byte inside the mapped file
+    TUserArticle* Notes = nullptr;  // the notes attached to the article, the latest first
+};
+
+// Where LoadIndex took an index from.
+enum class TIndexSource { None, Read, Rebuilt };
+
+class TMainDictionary : public TVkrMapFile {
+public:
+    static constexpr int LetterRows = 25;    // letter codes 97..121
+    static constexpr int LetterColumns = 26; // 96 (the letter alone), 97..121 (the pair)
+    using TLetterIndex = std::array<std::array<int32_t, LetterColumns>, LetterRows>;
+
+    TMainDictionary();
+    // Destroys the notes files first: their notes detach themselves from Articles.
+    ~TMainDictionary() override;
+
+    // Opens orvel.dic read-only; a missing file fails through the error box.
+    void Open(const std::string& FileName);
+
+    // Fills the article table and the letter index from the index files, rebuilding (and
+    // rewriting) each one that is missing, older than the .dic or damaged.
+    void LoadIndex();
+
+    int32_t Count() const { return FCount; }
+    int32_t LastIndex() const { return FCount - 1; }
+
+    std::string GetArticleText(int32_t Index) const;
+    const uint8_t* ArticleData(int32_t Index) const;
+    int32_t ArticleLength(int32_t Index) const;
+    std::string GetHeadWord(int32_t Index) const;
+
+    // The normalised key of article Index's head word, at most MaxLength characters.
+    std::string GetKey(int32_t Index, size_t MaxLength) const;
+    int32_t FirstOfLetter(int C);
+    int32_t FirstOfPair(int C, int D);
+    // The article to show for search string S, or -1.
+    int32_t FindWord(std::string_view S);
+
+    const TLetterIndex& LetterIndex() const { return FLetterIndex; }
+    TIndexSource IdxSource() const { return FIdxSource; }
+    TIndexSource IdzSource() const { return FIdzSource; }
+    std::string IndexFileName(const char* Extension) const;
+
+    // Notes. A note goes to the head of its article's chain when attached.
+    void AttachNote(TUserArticle* Note);
+    // Unlinks the note from its article's chain; nothing when it is not in it.
+    void DetachNote(TUserArticle* Note);
+    // Loads one notes file (a path) as a collection named by its base name and appends it to
+    // UserDictionaries; a file that cannot be read is reported in the error box, keeps what was
+    // read and cannot be saved. Null when the name cannot be program text (then nothing is
+    // added).
+    TUserDictionary* LoadNotesFile(const std::string& FilePath);
+    // Loads every "*.not" regular file of UserFolder, by name in byte order; hidden files are
+    // skipped. A missing folder holds no notes.
+    void LoadAllNotes(const std::string& UserFolder);
+    // The note of the collection CurrentNoteFile for an article, to be edited: created empty
+    // when missing. A collection not loaded yet is read from UserFolder when its file is there,
+    // else created empty (nothing is written). Null when CurrentNoteFile is empty.
+    TUserArticle* GetNote(int32_t ArticleIndex, const std::string& CurrentNoteFile,
+                          const std::string& UserFolder);
+    // The note shown with an article: the latest attached one of a notes file, or null.
+    TUserArticle* FirstNote(int32_t ArticleIndex) const;
+    // The head of an article's note chain; null for none or an index outside the articles.
+    TUserArticle* NoteChain(int32_t ArticleIndex) const;
+
+    TSearchState SearchState; // shared by the lookup and the full-text search
+    int32_t LastFound = -1;
+    std::string SearchText;
+    bool StopSearch = false;
+    TVkrObjectList<TUserDictionary> UserDictionaries{true}; // the loaded notes files
+
+private:
+    void CheckIndex(int32_t Index) const;
+    size_t KeyAt(int32_t Index, size_t MaxLength, char* Key) const;
+    int32_t& LetterCell(int C, int Column) {
+        return FLetterIndex[size_t(C - 97)][size_t(Column - 96)];
+    }
+
+    bool ReadIdx(const TFileTime* DicTime);
+    void ScanArticles();
+    void WriteIdx();
+    bool ReadIdz(const TFileTime* DicTime);
+    void FillLetterIndex();
+    void WriteIdz();
+    bool LetterIndexIsConsistent() const;
+
+    std::array<TArticleEntry, MaxArticles + 1> Articles{};
+    int32_t FCount = 0;
+    TLetterIndex FLetterIndex;
+    TIndexSource FIdxSource = TIndexSource::None;
+    TIndexSource FIdzSource = TIndexSource::None;
+};
+
+} // namespace orvel

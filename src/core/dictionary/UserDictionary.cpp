@@ -1,0 +1,187 @@
+#include "core/dictionary/UserDictionary.h"
+
+#include "core/encoding/GreekEncoding.h"
+#include "core/dictionary/MainDictionary.h"
+#include "core/base/OrvelError.h"
+#include "core/storage/VkrStream.h"
+#include "core/encoding/Windows1251.h"
+#include "core/dictionary/WordDescriptor.h"
+
+#include <utility>
+
+namespace orvel {
+
+namespace {
+
+bool IsHeadWordByte(uint8_t c) {
+    return c == '-' || (c >= 'A' && c <= 'Y') || c == '[' || c == ']' || c == '_' ||
+           (c >= 'a' && c <= 'z') || (c >= 192 && c <= 220);
+}
+
+// The head word at the start of an article text: after an optional two-byte mark prefix
+// (0x80 x), the longest run of head-word bytes.
+std::string HeadWordOfText(const std::string& Text) {
+    size_t p = 0;
+    if (!Text.empty() && uint8_t(Text[0]) == 0x80)
+        p = Text.size() >= 2 ? 2 : 1;
+    const size_t start = p;
+    while (p < Text.size() && IsHeadWordByte(uint8_t(Text[p])))
+        ++p;
+    return Text.substr(start, p - start);
+}
+
+} // namespace
+
+// ---- TUserArticle ----
+
+TUserArticle::TUserArticle(TUserDictionary& Owner, int32_t ArticleIndex, std::string Text)
+    : FOwner(&Owner), FText(std::move(Text)), FArticleIndex(ArticleIndex) {}
+
+TUserArticle* TUserArticle::Insert(std::unique_ptr<TUserArticle> Note) {
+    TUserDictionary& owner = *Note->FOwner;
+    TMainDictionary* dictionary = owner.Dictionary();
+    const bool attach = dictionary && Note->FArticleIndex >= 0;
+    if (attach && Note->FArticleIndex >= dictionary->Count())
+        throw EAssertionFailed("Source/UnitDictionary", "note article index in range");
+    TUserArticle* note = Note.get();
+    owner.Add(std::move(Note));
+    if (attach)
+        dictionary->AttachNote(note);
+    return note;
+}
+
+TUserArticle* TUserArticle::Create(TUserDictionary& Owner, int32_t ArticleIndex) {
+    return Insert(std::unique_ptr<TUserArticle>(new TUserArticle(Owner, ArticleIndex, {})));
+}
+
+TUserArticle* TUserArticle::Load(TUserDictionary& Owner, int32_t FileVersion,
+                                 TValueReader& Reader) {
+    int32_t index = Reader.ReadInteger();
+    if (index < 0)
+        throw EOrvelError("Нарушена структура файла (Index < 0)");
+    // A note for an article the dictionary does not have could not be attached anywhere; the
+    // bound is checked before the version-0 shift as well, which keeps that sum in range.
+    const int32_t limit = Owner.Dictionary() ? Owner.Dictionary()->Count() : MaxArticles;
+    if (index >= limit)
+        throw EOrvelError("Нарушена структура файла (Index >= Count)");
+    if (FileVersion == 0) {
+        index = MigrateArticleIndexFromVersion0(index);
+        if (index >= limit)
+            throw EOrvelError("Нарушена структура файла (Index >= Count)");
+    }
+    std::string text = Reader.ReadString();
+    return Insert(std::unique_ptr<TUserArticle>(new TUserArticle(Owner, index, std::move(text))));
+}
+
+TUserArticle::~TUserArticle() {
+    FOwner->Remove(this);
+    if (FArticleIndex >= 0 && FOwner->Dictionary())
+        FOwner->Dictionary()->DetachNote(this);
+}
+
+void TUserArticle::Save(TValueWriter& Writer) const {
+    if (FArticleIndex < 0)
+        return;
+    Writer.WriteInteger(FArticleIndex);
+    Writer.WriteString(FText);
+}
+
+void TUserArticle::SetText(std::string Text) {
+    if (Text == FText)
+        return;
+    FText = std::move(Text);
+    FOwner->Modified = true;
+}
+
+std::string TUserArticle::GetHeadWord() const {
+    if (!FOwner->Kind())
+        return HeadWordOfText(FText);
+    const TMainDictionary* dictionary = FOwner->Dictionary();
+    if (!dictionary || FArticleIndex < 0 || FArticleIndex >= dictionary->Count())
+        return {};
+    return dictionary->GetHeadWord(FArticleIndex);
+}
+
+std::string TUserArticle::GetDisplayWord() const {
+    const std::string word = GetHeadWord();
+    return word.empty() ? "?" : InternalToFontWord(word);
+}
+
+// ---- TUserDictionary ----
+
+TUserDictionary::TUserDictionary(std::string Folder, std::string Name, bool Kind,
+                                 TMainDictionary* Dictionary)
+    : FFolder(std::move(Folder)), FName(std::move(Name)), FKind(Kind), FDictionary(Dictionary) {}
+
+TUserDictionary::~TUserDictionary() {
+    FItems.Clear();
+}
+
+std::string TUserDictionary::FileName() const {
+    return FFolder + "/" + Cp1251ToUtf8(FName) + (FKind ? ".not" : ".dic");
+}
+
+void TUserDictionary::Add(std::unique_ptr<TUserArticle> Note) {
+    FItems.Add(std::move(Note));
+    Modified = true;
+}
+
+void TUserDictionary::Remove(TUserArticle* Note) {
+    // The note is being destroyed by whoever holds it; the list only lets go of it.
+    FItems.Extract(Note);
+    Modified = true;
+}
+
+TUserArticle* TUserDictionary::Find(int32_t ArticleIndex) const {
+    // Every note is looked at, so that a file written out of order is still searched whole.
+    for (int i = 0; i < FItems.Count(); ++i)
+        if (FItems[i]->ArticleIndex() == ArticleIndex)
+            return FItems[i];
+    return nullptr;
+}
+
+void TUserDictionary::Sort() {
+    FItems.Sort([](const TUserArticle* a, const TUserArticle* b) {
+        return a->ArticleIndex() < b->ArticleIndex();
+    });
+}
+
+void TUserDictionary::Load() {
+    try {
+        TFileLoadStream stream(FileName(), NotesBufferSize, NotesVersion, NotesSignature);
+        stream.Header();
+        const bool kind = stream.Reader->ReadBoolean();
+        // The file's name follows its kind: a file of the other kind would be saved elsewhere.
+        if (kind != FKind)
+            FDamaged = true;
+        FKind = kind;
+        stream.Reader->ReadListBegin();
+        while (!stream.Reader->EndOfList())
+            TUserArticle::Load(*this, stream.FileVersion, *stream.Reader);
+        stream.Reader->ReadListEnd();
+        Modified = stream.FileVersion != NotesVersion;
+    } catch (...) {
+        // Writing back only the part that was read would lose the rest of the file.
+        FDamaged = true;
+        throw;
+    }
+}
+
+void TUserDictionary::Save() {
+    if (!Modified)
+        return;
+    if (FDamaged)
+        throw EOrvelError("Файл заметок " + Cp1251ToUtf8(FName) +
+                          " повреждён и не может быть сохранён: исправьте или удалите его");
+    TFileSaveStream stream(FileName(), NotesBufferSize, NotesVersion, NotesSignature);
+    stream.Header();
+    stream.Writer->WriteBoolean(FKind);
+    stream.Writer->WriteListBegin();
+    for (int i = 0; i < FItems.Count(); ++i)
+        FItems[i]->Save(*stream.Writer);
+    stream.Writer->WriteListEnd();
+    stream.Commit();
+    Modified = false;
+}
+
+} // namespace orvel

@@ -1,0 +1,140 @@
+#include "core/encoding/Windows1251.h"
+
+#include <array>
+
+namespace orvel {
+
+namespace {
+
+// Code points of the bytes 0x80..0xFF; 0x98 is unassigned in the code page and kept as U+0098.
+constexpr std::array<char16_t, 128> HighHalf = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, // 0x80
+    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F, // 0x88
+    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 0x90
+    0x0098, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F, // 0x98
+    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7, // 0xA0
+    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407, // 0xA8
+    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7, // 0xB0
+    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457, // 0xB8
+    0x0410, 0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417, // 0xC0
+    0x0418, 0x0419, 0x041A, 0x041B, 0x041C, 0x041D, 0x041E, 0x041F, // 0xC8
+    0x0420, 0x0421, 0x0422, 0x0423, 0x0424, 0x0425, 0x0426, 0x0427, // 0xD0
+    0x0428, 0x0429, 0x042A, 0x042B, 0x042C, 0x042D, 0x042E, 0x042F, // 0xD8
+    0x0430, 0x0431, 0x0432, 0x0433, 0x0434, 0x0435, 0x0436, 0x0437, // 0xE0
+    0x0438, 0x0439, 0x043A, 0x043B, 0x043C, 0x043D, 0x043E, 0x043F, // 0xE8
+    0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447, // 0xF0
+    0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F, // 0xF8
+};
+
+char ByteOrQuestionMark(char32_t codePoint) {
+    const auto byte = UnicodeToCp1251(codePoint);
+    return byte ? static_cast<char>(*byte) : '?';
+}
+
+void AppendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        // The table holds only code points of the Basic Multilingual Plane.
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+bool IsContinuation(unsigned char byte, unsigned char low = 0x80, unsigned char high = 0xBF) {
+    return byte >= low && byte <= high;
+}
+
+} // namespace
+
+char32_t Cp1251ToUnicode(unsigned char byte) {
+    return byte < 0x80 ? char32_t(byte) : char32_t(HighHalf[byte - 0x80]);
+}
+
+std::optional<unsigned char> UnicodeToCp1251(char32_t codePoint) {
+    if (codePoint < 0x80)
+        return static_cast<unsigned char>(codePoint);
+    if (codePoint >= 0x0410 && codePoint <= 0x044F) // the Russian alphabet, 0xC0..0xFF
+        return static_cast<unsigned char>(0xC0 + (codePoint - 0x0410));
+    for (unsigned i = 0; i < 0x40; ++i)
+        if (HighHalf[i] == codePoint)
+            return static_cast<unsigned char>(0x80 + i);
+    return std::nullopt;
+}
+
+std::string Cp1251ToUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() * 2);
+    for (const char c : text)
+        AppendUtf8(out, Cp1251ToUnicode(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string Utf8ToCp1251(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    const auto at = [&](size_t i) -> unsigned char {
+        return i < text.size() ? static_cast<unsigned char>(text[i]) : 0;
+    };
+    size_t i = 0;
+    while (i < text.size()) {
+        const unsigned char b0 = at(i);
+        if (b0 < 0x80) {
+            out += static_cast<char>(b0);
+            ++i;
+            continue;
+        }
+        // Well-formed sequences as the Unicode standard defines them: the second byte's range
+        // depends on the lead byte, which rules out overlong forms, surrogates and values
+        // above U+10FFFF.
+        size_t length = 0;
+        char32_t cp = 0;
+        if (b0 >= 0xC2 && b0 <= 0xDF && IsContinuation(at(i + 1))) {
+            length = 2;
+            cp = (char32_t(b0 & 0x1F) << 6) | (at(i + 1) & 0x3F);
+        } else if (b0 >= 0xE0 && b0 <= 0xEF &&
+                   IsContinuation(at(i + 1), b0 == 0xE0 ? 0xA0 : 0x80, b0 == 0xED ? 0x9F : 0xBF) &&
+                   IsContinuation(at(i + 2))) {
+            length = 3;
+            cp = (char32_t(b0 & 0x0F) << 12) | (char32_t(at(i + 1) & 0x3F) << 6) |
+                 (at(i + 2) & 0x3F);
+        } else if (b0 >= 0xF0 && b0 <= 0xF4 &&
+                   IsContinuation(at(i + 1), b0 == 0xF0 ? 0x90 : 0x80, b0 == 0xF4 ? 0x8F : 0xBF) &&
+                   IsContinuation(at(i + 2)) && IsContinuation(at(i + 3))) {
+            length = 4;
+            cp = 0x10000; // beyond the code page whatever its value
+        }
+        if (length == 0) {
+            out += '?';
+            ++i;
+        } else {
+            out += ByteOrQuestionMark(cp);
+            i += length;
+        }
+    }
+    return out;
+}
+
+std::string Utf16ToCp1251(std::u16string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i];
+        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF) {
+            out += '?';
+            ++i;
+        } else if (unit >= 0xD800 && unit <= 0xDFFF) {
+            out += '?';
+        } else {
+            out += ByteOrQuestionMark(unit);
+        }
+    }
+    return out;
+}
+
+} // namespace orvel
