@@ -1,9 +1,9 @@
 // Rendering and the full-text search over the whole full-size dictionary.
 #include "FullSizeDictionary.h"
 #include "core/article/ArticleRenderer.h"
+#include "core/article/VocabularyTables.h"
 #include "core/search/FullTextSearch.h"
 #include "core/settings/Preference.h"
-#include "core/article/VocabularyTables.h"
 
 #include <benchmark/benchmark.h>
 #include <chrono>

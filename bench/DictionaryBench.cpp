@@ -1,9 +1,9 @@
 // Start-up and lookup costs on a generated dictionary of the full size: 70526 articles in a
 // .dic of 7968875 bytes.
 #include "FullSizeDictionary.h"
-#include "core/encoding/GreekEncoding.h"
 #include "core/dictionary/MainDictionary.h"
 #include "core/dictionary/SearchTerms.h"
+#include "core/encoding/GreekEncoding.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>

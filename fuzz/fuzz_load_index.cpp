@@ -1,8 +1,8 @@
 // Loads arbitrary .dic, .idx and .idz bytes and reads every article and a few lookups from
 // whatever loaded. Input: a 2-byte .dic length and a 2-byte .idx length (little-endian), the
 // .dic bytes, the .idx bytes, and the rest as the .idz; a missing part is a missing file.
-#include "core/dictionary/MainDictionary.h"
 #include "core/base/OrvelError.h"
+#include "core/dictionary/MainDictionary.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -2,8 +2,8 @@
 // every attached note lies in the chain of its own article within 0..Count-1, a file that loaded
 // whole is written back and reads back the same notes, and once the notes files are gone no
 // chain holds anything.
-#include "core/dictionary/MainDictionary.h"
 #include "core/base/OrvelError.h"
+#include "core/dictionary/MainDictionary.h"
 #include "core/dictionary/UserDictionary.h"
 
 #include <cstdint>

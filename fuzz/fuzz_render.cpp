@@ -1,7 +1,7 @@
 // Renders arbitrary bytes as an article: it must never fail, and the document must be whole.
 #include "core/article/ArticleRenderer.h"
-#include "core/settings/Preference.h"
 #include "core/article/VocabularyTables.h"
+#include "core/settings/Preference.h"
 
 #include <cstdint>
 #include <cstdlib>

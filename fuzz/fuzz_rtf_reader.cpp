@@ -1,10 +1,10 @@
 // Reads arbitrary bytes as RTF (and as Orvel's own clipboard format): reading must never fail,
 // every character must come out with a charset, and what the document gives for a copy must be
 // readable again.
-#include "core/base/OrvelError.h"
-#include "core/settings/Preference.h"
-#include "core/search/SearchTextConversion.h"
 #include "core/article/SelectionRtf.h"
+#include "core/base/OrvelError.h"
+#include "core/search/SearchTextConversion.h"
+#include "core/settings/Preference.h"
 #include "platform/Clipboard.h"
 #include "platform/RichTextAdapter.h"
 #include "platform/RtfReader.h"

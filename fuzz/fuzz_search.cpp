@@ -1,8 +1,8 @@
 // Parses arbitrary search strings and runs the full-text search over arbitrary articles. Input:
 // the search string, then the articles, separated by 0x02 bytes.
-#include "core/search/FullTextSearch.h"
-#include "core/dictionary/MainDictionary.h"
 #include "core/base/OrvelError.h"
+#include "core/dictionary/MainDictionary.h"
+#include "core/search/FullTextSearch.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -2,9 +2,9 @@
 // compiled again it must give the same bytes, with the program's rows and with an edition that
 // knows every row. The whole input is also read as source text: errors are reported, never a
 // crash, and what compiles must come back unchanged through decompiling and compiling again.
+#include "core/article/VocabularyTables.h"
 #include "core/source/DictionaryDecompiler.h"
 #include "core/source/DictionarySource.h"
-#include "core/article/VocabularyTables.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -4,8 +4,8 @@
 //
 //     orvel_ui_bench [--keystrokes N] [--articles N]
 #include "core/article/ArticleRenderer.h"
-#include "core/encoding/GreekEncoding.h"
 #include "core/dictionary/MainDictionary.h"
+#include "core/encoding/GreekEncoding.h"
 #include "core/synth/SyntheticEdition.h"
 #include "platform/Paths.h"
 #include "platform/QtSettingsStore.h"

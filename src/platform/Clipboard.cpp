@@ -1,8 +1,8 @@
 #include "platform/Clipboard.h"
 
+#include "core/article/SelectionRtf.h"
 #include "core/encoding/CharacterReader.h"
 #include "core/encoding/GreekEncoding.h"
-#include "core/article/SelectionRtf.h"
 #include "core/encoding/UnicodeGreek.h"
 #include "platform/RichTextAdapter.h"
 #include "platform/RtfReader.h"
@@ -108,7 +108,7 @@ QString UnicodePlainText(const TRichTextAdapter& text, int start, int length) {
     };
     for (int i = std::max(start, 0); i < end; ++i) {
         const char32_t c = text.CodePoint(i);
-        if (c <= 0xFF && c >= 0x20 && text.FontName(i) == QLatin1String("Orvel000")) {
+        if (c <= 0xFF && c >= 0x20 && text.FontName(i) == QtFontName(GreekFontName)) {
             glyphs += char(c);
             continue;
         }

@@ -1,7 +1,7 @@
 #include "platform/QtSettingsStore.h"
 
-#include "core/settings/WindowState.h"
 #include "core/encoding/Windows1251.h"
+#include "core/settings/WindowState.h"
 
 #include <QCoreApplication>
 #include <QVariant>

@@ -13,8 +13,8 @@
 // Texts arrive as program text (Windows-1251) and are stored as Unicode.
 #pragma once
 
-#include "core/storage/SettingsStore.h"
 #include "core/settings/WindowState.h"
+#include "core/storage/SettingsStore.h"
 
 #include <QRect>
 #include <QSettings>

@@ -1,5 +1,6 @@
 #include "platform/RichTextAdapter.h"
 
+#include "core/encoding/FontNames.h"
 #include "core/encoding/GreekEncoding.h"
 #include "core/encoding/UnicodeGreek.h"
 #include "core/encoding/Windows1251.h"
@@ -36,8 +37,7 @@ std::optional<int> StoredCharset(const TRichTextAttributes& attributes) {
 // (1252), a Cyrillic (1251) and the two display fonts: nothing for a charset of another code
 // page or a character its code page lacks.
 std::optional<uint8_t> SelectionDocumentByte(char32_t c, const std::string& fontName, int charset) {
-    if (fontName == "Orvel000" || fontName == "Orvel001" || charset == 0 || charset == 1 ||
-        charset == 204)
+    if (IsDisplayFont(fontName) || charset == 0 || charset == 1 || charset == 204)
         return UnicodeToCharsetByte(c, fontName, uint8_t(charset));
     return std::nullopt;
 }
@@ -259,7 +259,7 @@ std::vector<TRichCharacter> TRichTextAdapter::RichCharacters(int start, int leng
             TGreekMarks marks = letter.Marks;
             for (; i + 1 < end && IsCombiningMark(CodePoint(i + 1)); ++i)
                 marks |= GreekCombiningMark(CodePoint(i + 1));
-            character.FontName = "Orvel000";
+            character.FontName = GreekFontName;
             character.Charset = 0;
             for (const char glyph :
                  GreekLetterToFont(GreekDiacriticCode(letter.Letter, marks), letter.Letter)) {

@@ -13,8 +13,8 @@
 // no byte for it takes its script's charset too, outside the display fonts.
 #pragma once
 
-#include "core/encoding/CharacterReader.h"
 #include "core/article/SelectionRtf.h"
+#include "core/encoding/CharacterReader.h"
 #include "platform/RichTextAttributes.h"
 
 #include <QString>

@@ -47,7 +47,7 @@ TRichTextAttributes AttributesOfFormat(const QTextCharFormat& format) {
 }
 
 bool IsDisplayFont(const QString& fontName) {
-    return fontName == QLatin1String("Orvel000") || fontName == QLatin1String("Orvel001");
+    return fontName == QtFontName(GreekFontName) || fontName == QtFontName(SymbolFontName);
 }
 
 std::optional<int> ScriptCharset(char32_t c) {

@@ -2,6 +2,8 @@
 // bold, italic, colour and size, and their form as a QTextCharFormat.
 #pragma once
 
+#include "core/encoding/FontNames.h"
+
 #include <QString>
 #include <QTextCharFormat>
 #include <cstdint>
@@ -31,6 +33,10 @@ uint32_t ColorValue(const QColor& color);
 
 // The display fonts Orvel000 and Orvel001, whose glyphs sit on U+0020..U+00FF.
 bool IsDisplayFont(const QString& fontName);
+// A font name of the core (GreekFontName, SymbolFontName) as a Qt string.
+inline QLatin1String QtFontName(std::string_view name) {
+    return QLatin1String(name.data(), qsizetype(name.size()));
+}
 
 // The charset of a character that arrives without one: 204 Cyrillic, 161 Greek, 0 a letter of
 // another script; nothing for characters of no script of their own (spaces, digits,

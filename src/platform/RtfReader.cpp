@@ -1,7 +1,7 @@
 #include "platform/RtfReader.h"
 
-#include "core/encoding/CharacterReader.h"
 #include "core/article/RtfText.h"
+#include "core/encoding/CharacterReader.h"
 #include "platform/RichTextAttributes.h"
 
 #include <QTextCursor>

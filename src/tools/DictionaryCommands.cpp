@@ -1,7 +1,7 @@
 // Subcommands that open a dictionary and show what the program would read from it.
-#include "core/encoding/GreekEncoding.h"
 #include "core/dictionary/MainDictionary.h"
 #include "core/dictionary/SearchTerms.h"
+#include "core/encoding/GreekEncoding.h"
 #include "tools/Commands.h"
 #include "tools/ToolArguments.h"
 

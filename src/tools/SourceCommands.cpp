@@ -1,9 +1,9 @@
 // Subcommands between dictionary source and a dictionary: compile and decompile.
+#include "core/article/VocabularyTables.h"
+#include "core/base/OrvelError.h"
+#include "core/dictionary/MainDictionary.h"
 #include "core/source/DictionaryDecompiler.h"
 #include "core/source/DictionarySource.h"
-#include "core/dictionary/MainDictionary.h"
-#include "core/base/OrvelError.h"
-#include "core/article/VocabularyTables.h"
 #include "tools/Commands.h"
 #include "tools/ToolArguments.h"
 

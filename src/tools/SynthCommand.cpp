@@ -1,6 +1,6 @@
 // orvel-tool synth: writes the synthetic full-size edition and its index files into a folder.
-#include "core/dictionary/MainDictionary.h"
 #include "core/base/OrvelError.h"
+#include "core/dictionary/MainDictionary.h"
 #include "core/synth/SyntheticEdition.h"
 #include "tools/Commands.h"
 #include "tools/ToolArguments.h"

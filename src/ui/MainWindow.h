@@ -6,10 +6,10 @@
 #pragma once
 
 #include "core/appmodel/MainActions.h"
-#include "core/settings/Preference.h"
 #include "core/appmodel/StatusMessages.h"
-#include "core/article/VocabularyTables.h"
 #include "core/appmodel/WordListBlock.h"
+#include "core/article/VocabularyTables.h"
+#include "core/settings/Preference.h"
 #include "platform/Paths.h"
 #include "platform/Sounds.h"
 

@@ -1,8 +1,8 @@
 // The article pane's commands (select all, copy, the view of meanings) and the debugging
 // commands of the hidden debug menu.
 #include "core/article/ArticleRenderer.h"
-#include "core/dictionary/MainDictionary.h"
 #include "core/base/OrvelError.h"
+#include "core/dictionary/MainDictionary.h"
 #include "platform/Clipboard.h"
 #include "platform/RichTextAdapter.h"
 #include "ui/ArticlePane.h"

@@ -1,8 +1,8 @@
 // The loading sequence that runs once after the window is first shown, and the window state
 // kept in the settings store.
+#include "core/SampleEdition.h"
 #include "core/dictionary/DataFileCheck.h"
 #include "core/dictionary/MainDictionary.h"
-#include "core/SampleEdition.h"
 #include "core/storage/SettingsStore.h"
 #include "platform/QtSettingsStore.h"
 #include "ui/ArticlePane.h"

@@ -1,8 +1,8 @@
 // The word list's block of head words, the opening of list items, and the showing of an
 // article in the article pane.
+#include "core/appmodel/WordListBlock.h"
 #include "core/article/ArticleRenderer.h"
 #include "core/dictionary/MainDictionary.h"
-#include "core/appmodel/WordListBlock.h"
 #include "ui/ArticlePane.h"
 #include "ui/MainWindow.h"
 #include "ui/PostedMessages.h"

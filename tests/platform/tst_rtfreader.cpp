@@ -2,10 +2,10 @@
 // attributes the renderer meant; RTF of other programs is read; malformed RTF is survived.
 #include "core/article/ArticlePlainText.h"
 #include "core/article/ArticleRenderer.h"
-#include "core/encoding/GreekEncoding.h"
-#include "core/settings/Preference.h"
-#include "core/search/SearchTextConversion.h"
 #include "core/article/VocabularyTables.h"
+#include "core/encoding/GreekEncoding.h"
+#include "core/search/SearchTextConversion.h"
+#include "core/settings/Preference.h"
 #include "platform/Clipboard.h"
 #include "platform/RichTextAdapter.h"
 #include "platform/RtfReader.h"

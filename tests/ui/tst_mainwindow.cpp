@@ -1,9 +1,9 @@
 // The main window on the sample edition: loading and its failures, the search line and the
 // word list, opening articles, pasting, the status line and the window state.
 #include "UiTestData.h"
-#include "core/encoding/GreekEncoding.h"
 #include "core/dictionary/MainDictionary.h"
 #include "core/dictionary/SearchTerms.h"
+#include "core/encoding/GreekEncoding.h"
 #include "core/encoding/Windows1251.h"
 #include "platform/Clipboard.h"
 #include "platform/RichTextAdapter.h"

@@ -3,6 +3,8 @@
 // Orvel000, whose glyphs sit on the Latin keys).
 #pragma once
 
+#include "core/encoding/FontNames.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -14,8 +16,6 @@ enum class TInputMode : int {
     Greek = 1,
 };
 
-inline constexpr std::string_view RussianFontName = "Times New Roman";
-inline constexpr std::string_view GreekFontName = "Orvel000";
 inline constexpr uint8_t CharsetAnsi = 0;
 inline constexpr uint8_t CharsetGreek = 161;
 inline constexpr uint8_t CharsetRussian = 204;

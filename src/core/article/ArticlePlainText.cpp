@@ -1,11 +1,12 @@
 #include "core/article/ArticlePlainText.h"
 
 #include "core/article/ArticleRenderer.h"
-#include "core/encoding/CharacterReader.h"
-#include "core/encoding/GreekEncoding.h"
-#include "core/settings/Preference.h"
 #include "core/article/RtfText.h"
+#include "core/encoding/CharacterReader.h"
+#include "core/encoding/FontNames.h"
+#include "core/encoding/GreekEncoding.h"
 #include "core/encoding/UnicodeGreek.h"
+#include "core/settings/Preference.h"
 
 namespace orvel {
 
@@ -60,7 +61,7 @@ public:
     }
 
 private:
-    const char* FontName() const { return Font == 3 ? "Orvel001" : "Times New Roman"; }
+    std::string_view FontName() const { return Font == 3 ? SymbolFontName : RussianFontName; }
 
     // Glyphs of Greek letters become Unicode Greek; what the layout does not hold (spaces,
     // punctuation) stays as the character it is.

@@ -1,10 +1,10 @@
 #include "core/article/ArticleRenderer.h"
 
 #include "core/article/ArticleBytes.h"
-#include "core/encoding/GreekEncoding.h"
-#include "core/settings/Preference.h"
 #include "core/article/RtfText.h"
 #include "core/article/VocabularyTables.h"
+#include "core/encoding/GreekEncoding.h"
+#include "core/settings/Preference.h"
 
 #include <array>
 

@@ -1,13 +1,15 @@
 #include "core/article/RtfText.h"
 
+#include "core/encoding/FontNames.h"
 #include "core/settings/Preference.h"
 
 namespace orvel {
 
-const char* const RtfFontTable =
-    "{\\fonttbl {\\f0\\froman\\fcharset0 Times New Roman;}"
-    "{\\f1\\froman\\fcharset204{\\*\\fname Times New Roman;}Times New Roman Cyr;}"
-    "{\\f2\\fnil\\fcharset0 Orvel000;}{\\f3\\fnil\\fcharset0 Orvel001;}}";
+const std::string RtfFontTable =
+    "{\\fonttbl {\\f0\\froman\\fcharset0 " + std::string(RussianFontName) +
+    ";}{\\f1\\froman\\fcharset204{\\*\\fname " + std::string(RussianFontName) + ";}" +
+    std::string(RussianFontName) + " Cyr;}{\\f2\\fnil\\fcharset0 " + std::string(GreekFontName) +
+    ";}{\\f3\\fnil\\fcharset0 " + std::string(SymbolFontName) + ";}}";
 
 std::string RtfColorEntry(uint32_t Color) {
     return "\\red" + std::to_string(Color & 0xFF) + "\\green" +

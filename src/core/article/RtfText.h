@@ -10,7 +10,7 @@ namespace orvel {
 class TPreference;
 
 // The font table of both documents: Latin, Russian, Greek (Orvel000), symbols (Orvel001).
-extern const char* const RtfFontTable;
+extern const std::string RtfFontTable;
 
 // "\redR\greenG\blueB;" of a colour value with red in its low byte.
 std::string RtfColorEntry(uint32_t Color);

@@ -1,16 +1,17 @@
 #include "core/article/SelectionRtf.h"
 
-#include "core/settings/Preference.h"
 #include "core/article/RtfText.h"
+#include "core/encoding/FontNames.h"
+#include "core/settings/Preference.h"
 
 namespace orvel {
 
 namespace {
 
 const char* FontSwitch(const std::string& name, int charset) {
-    if (name == "Orvel000")
+    if (name == GreekFontName)
         return "\\f2\\lang1033";
-    if (name == "Orvel001")
+    if (name == SymbolFontName)
         return "\\f3\\lang1033";
     return charset != 0 ? "\\f1\\lang1049" : "\\f0\\lang1033";
 }
@@ -26,7 +27,7 @@ std::string BuildSelectionRtf(const std::vector<TRichCharacter>& Characters,
         RtfColorEntry(Preference.TextAuthorColor) + RtfColorEntry(Preference.TextEnumColor) +
         "}\r\n" + "\\uc1\\pard\\f2\\lang1033\\b\\cf0" + normalSize;
     TRichCharacter state;
-    state.FontName = "Orvel000";
+    state.FontName = GreekFontName;
     state.Bold = true;
     state.Size = Preference.TextFontSize;
     bool controlWordOpen = true;

@@ -1,8 +1,8 @@
 #include "core/article/VocabularyTables.h"
 
 #include "core/base/OrvelError.h"
-#include "core/storage/VkrStream.h"
 #include "core/encoding/Windows1251.h"
+#include "core/storage/VkrStream.h"
 
 namespace orvel {
 

@@ -2,10 +2,10 @@
 // or rebuilt into orvel.idx and orvel.idz beside it, and the head-word lookup over it.
 #pragma once
 
-#include "core/dictionary/SearchTerms.h"
-#include "core/dictionary/UserDictionary.h"
 #include "core/base/VkrMapFile.h"
 #include "core/base/VkrObjectList.h"
+#include "core/dictionary/SearchTerms.h"
+#include "core/dictionary/UserDictionary.h"
 
 #include <array>
 #include <cstdint>

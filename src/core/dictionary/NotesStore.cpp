@@ -1,8 +1,8 @@
 // The dictionary's side of the notes: loading the notes files of the User folder, the chains
 // of notes attached to each article, and the note handed to the editor.
 #include "core/base/ErrorBox.h"
-#include "core/dictionary/MainDictionary.h"
 #include "core/base/OrvelError.h"
+#include "core/dictionary/MainDictionary.h"
 #include "core/dictionary/UserDictionary.h"
 #include "core/encoding/Windows1251.h"
 

@@ -1,11 +1,11 @@
 #include "core/dictionary/UserDictionary.h"
 
-#include "core/encoding/GreekEncoding.h"
-#include "core/dictionary/MainDictionary.h"
 #include "core/base/OrvelError.h"
-#include "core/storage/VkrStream.h"
-#include "core/encoding/Windows1251.h"
+#include "core/dictionary/MainDictionary.h"
 #include "core/dictionary/WordDescriptor.h"
+#include "core/encoding/GreekEncoding.h"
+#include "core/encoding/Windows1251.h"
+#include "core/storage/VkrStream.h"
 
 #include <utility>
 

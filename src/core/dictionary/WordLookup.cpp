@@ -1,7 +1,7 @@
 // Head-word lookup: normalised keys computed on the fly from the mapped file, the letter index
 // as a cache of where each first letter and pair of first letters begins, and FindWord.
-#include "core/dictionary/MainDictionary.h"
 #include "core/base/OrvelError.h"
+#include "core/dictionary/MainDictionary.h"
 
 namespace orvel {
 

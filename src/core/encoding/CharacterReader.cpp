@@ -1,5 +1,6 @@
 #include "core/encoding/CharacterReader.h"
 
+#include "core/encoding/FontNames.h"
 #include "core/encoding/Windows1251.h"
 
 namespace orvel {
@@ -27,7 +28,7 @@ constexpr char16_t kCp1253High[64] = {
 enum class CodePage { Latin1, Symbol, Cp1251, Cp1252, Cp1253 };
 
 CodePage CodePageOf(std::string_view fontName, uint8_t charset) {
-    if (fontName == "Orvel000" || fontName == "Orvel001") {
+    if (IsDisplayFont(fontName)) {
         return CodePage::Latin1;
     }
     switch (charset) {

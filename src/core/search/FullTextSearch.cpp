@@ -1,7 +1,7 @@
 #include "core/search/FullTextSearch.h"
 
-#include "core/dictionary/MainDictionary.h"
 #include "core/base/OrvelError.h"
+#include "core/dictionary/MainDictionary.h"
 
 #include <array>
 #include <cstring>

@@ -1,7 +1,8 @@
 #include "core/search/SearchTextConversion.h"
 
-#include "core/encoding/GreekEncoding.h"
 #include "core/dictionary/SearchTerms.h"
+#include "core/encoding/FontNames.h"
+#include "core/encoding/GreekEncoding.h"
 #include "core/encoding/UnicodeGreek.h"
 #include "core/encoding/Windows1251.h"
 
@@ -242,7 +243,7 @@ public:
 
 private:
     Form ChooseForm() const {
-        if (FWordFont == "Orvel000") {
+        if (FWordFont == GreekFontName) {
             return Form::Display;
         }
         if (IsStandardFont(FWordFont)) {

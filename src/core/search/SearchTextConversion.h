@@ -7,8 +7,8 @@
 // character must share its font and its language.
 #pragma once
 
-#include "core/encoding/CharacterReader.h"
 #include "core/base/OrvelError.h"
+#include "core/encoding/CharacterReader.h"
 
 #include <cstdint>
 #include <string>

@@ -1,10 +1,10 @@
 #include "core/source/DictionaryDecompiler.h"
 
 #include "core/article/ArticleReadingState.h"
+#include "core/article/VocabularyTables.h"
 #include "core/source/DictionarySourceTags.h"
 #include "core/source/DictionarySourceText.h"
 #include "core/source/DictionarySourceVocabulary.h"
-#include "core/article/VocabularyTables.h"
 
 namespace orvel {
 

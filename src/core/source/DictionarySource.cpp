@@ -1,8 +1,8 @@
 #include "core/source/DictionarySource.h"
 
-#include "core/source/DictionarySourceText.h"
 #include "core/dictionary/MainDictionary.h"
 #include "core/dictionary/SearchTerms.h"
+#include "core/source/DictionarySourceText.h"
 
 #include <algorithm>
 #include <cstdint>

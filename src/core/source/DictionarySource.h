@@ -3,10 +3,10 @@
 // words' keys, and the bytes of orvel.dic.
 #pragma once
 
+#include "core/article/VocabularyTables.h"
 #include "core/source/DictionarySourceArticle.h"
 #include "core/source/DictionarySourceError.h"
 #include "core/source/DictionarySourceVocabulary.h"
-#include "core/article/VocabularyTables.h"
 
 #include <string>
 #include <string_view>

@@ -1,9 +1,9 @@
 #include "core/source/DictionarySourceArticle.h"
 
 #include "core/article/ArticleReadingState.h"
+#include "core/article/VocabularyTables.h"
 #include "core/source/DictionarySourceTags.h"
 #include "core/source/DictionarySourceText.h"
-#include "core/article/VocabularyTables.h"
 
 namespace orvel {
 

@@ -2,8 +2,8 @@
 // vocabulary references naming their row by text ({a:Hom.}) or by number ({a#25}).
 #pragma once
 
-#include "core/source/DictionarySourceText.h"
 #include "core/article/VocabularyTables.h"
+#include "core/source/DictionarySourceText.h"
 
 #include <cstdint>
 #include <string>

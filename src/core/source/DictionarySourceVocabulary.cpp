@@ -1,9 +1,9 @@
 #include "core/source/DictionarySourceVocabulary.h"
 
-#include "core/source/DictionarySourceTags.h"
-#include "core/source/DictionarySourceText.h"
 #include "core/encoding/UnicodeGreek.h"
 #include "core/encoding/Windows1251.h"
+#include "core/source/DictionarySourceTags.h"
+#include "core/source/DictionarySourceText.h"
 
 #include <algorithm>
 #include <map>

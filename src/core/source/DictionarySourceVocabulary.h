@@ -3,8 +3,8 @@
 // the rows compiled into the program; and the same sections written back from a vocabulary.
 #pragma once
 
-#include "core/source/DictionarySourceError.h"
 #include "core/article/VocabularyTables.h"
+#include "core/source/DictionarySourceError.h"
 
 #include <optional>
 #include <string>

@@ -5,9 +5,9 @@
 // bytes are filled with two-byte word references and a full stop.
 #include "core/synth/SyntheticEdition.h"
 
-#include "core/dictionary/DataFileCheck.h"
-#include "core/base/OrvelError.h"
 #include "core/article/VocabularyTables.h"
+#include "core/base/OrvelError.h"
+#include "core/dictionary/DataFileCheck.h"
 #include "core/encoding/Windows1251.h"
 
 #include <algorithm>

@@ -27,8 +27,9 @@ TEST(ArticlePlainTextTest, CapitalsPunctuationAndMarks) {
               "I αβ, «γδ».");
     EXPECT_EQ(Plain("ab\x82\x40"), "αβ анат.");
     EXPECT_EQ(Plain(""), ".");
-    EXPECT_EQ(Plain("\xC3" "a$"), "ἀ#."); // a byte without a role; "#" is the glyph of ἀ
-
+    EXPECT_EQ(Plain("\xC3"
+                    "a$"),
+              "ἀ#."); // a byte without a role; "#" is the glyph of ἀ
 }
 
 TEST(ArticlePlainTextTest, EscapesOfTheRenderedDocument) {

@@ -1,7 +1,7 @@
 #include "core/article/ArticleRenderer.h"
 
-#include "core/settings/Preference.h"
 #include "core/article/VocabularyTables.h"
+#include "core/settings/Preference.h"
 
 #include <gtest/gtest.h>
 #include <regex>

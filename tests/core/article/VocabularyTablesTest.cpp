@@ -1,9 +1,10 @@
+#include "core/article/VocabularyTables.h"
+
 #include "core/article/ArticleRenderer.h"
 #include "core/base/OrvelError.h"
+#include "core/encoding/Windows1251.h"
 #include "core/settings/Preference.h"
 #include "core/storage/VkrStream.h"
-#include "core/article/VocabularyTables.h"
-#include "core/encoding/Windows1251.h"
 #include "support/GeneratedDictionary.h"
 #include "support/TempDir.h"
 
@@ -16,7 +17,9 @@ namespace {
 
 using T = TVocabularyTable;
 
-std::string Cp(const char* utf8) { return Utf8ToCp1251(utf8); }
+std::string Cp(const char* utf8) {
+    return Utf8ToCp1251(utf8);
+}
 
 // A complete vocabulary: the compiled-in rows and made-up content for the rest.
 TVocabulary CompleteVocabulary() {
@@ -49,7 +52,8 @@ TEST(VocabularyTablesTest, RowCountsAndKnownRows) {
     EXPECT_EQ(*v.Text(T::RussianWords, 2160), Cp("4-й"));
     EXPECT_EQ(v.Text(T::RussianWords, 10), nullptr);
     EXPECT_EQ(*v.Text(T::GreekEndings, 4), "pqae\xC2ia");
-    EXPECT_EQ(*v.Text(T::VowelQuantities, 108), "\xCC" "a");
+    EXPECT_EQ(*v.Text(T::VowelQuantities, 108), "\xCC"
+                                                "a");
     EXPECT_EQ(v.Row(T::VowelQuantities, 109), nullptr);
     EXPECT_EQ(v.Row(T::ArticleMarks, -1), nullptr);
     EXPECT_FALSE(v.Complete());

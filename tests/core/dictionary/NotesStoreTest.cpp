@@ -1,9 +1,9 @@
 #include "core/base/ErrorBox.h"
-#include "core/encoding/GreekEncoding.h"
-#include "core/dictionary/MainDictionary.h"
 #include "core/base/OrvelError.h"
-#include "core/storage/TaggedValues.h"
+#include "core/dictionary/MainDictionary.h"
 #include "core/dictionary/UserDictionary.h"
+#include "core/encoding/GreekEncoding.h"
+#include "core/storage/TaggedValues.h"
 #include "support/GeneratedDictionary.h"
 #include "support/TempDir.h"
 

@@ -1,5 +1,5 @@
-#include "core/dictionary/MainDictionary.h"
 #include "core/base/OrvelError.h"
+#include "core/dictionary/MainDictionary.h"
 #include "core/dictionary/SearchTerms.h"
 #include "support/GeneratedDictionary.h"
 #include "support/TempDir.h"

@@ -1,10 +1,10 @@
 #include "core/source/DictionaryDecompiler.h"
 
+#include "core/article/VocabularyTables.h"
+#include "core/dictionary/SearchTerms.h"
+#include "core/encoding/Windows1251.h"
 #include "core/source/DictionarySource.h"
 #include "core/source/DictionarySourceTags.h"
-#include "core/dictionary/SearchTerms.h"
-#include "core/article/VocabularyTables.h"
-#include "core/encoding/Windows1251.h"
 #include "support/GeneratedDictionary.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 #include "core/source/DictionarySource.h"
 
+#include "core/article/VocabularyTables.h"
 #include "core/dictionary/MainDictionary.h"
 #include "core/dictionary/SearchTerms.h"
-#include "core/article/VocabularyTables.h"
 #include "core/encoding/Windows1251.h"
 
 #include <gtest/gtest.h>

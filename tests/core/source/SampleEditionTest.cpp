@@ -3,10 +3,10 @@
 #include "core/SampleEdition.h"
 
 #include "core/article/ArticlePlainText.h"
+#include "core/article/VocabularyTables.h"
 #include "core/dictionary/DataFileCheck.h"
 #include "core/dictionary/MainDictionary.h"
 #include "core/dictionary/SearchTerms.h"
-#include "core/article/VocabularyTables.h"
 #include "support/GeneratedDictionary.h"
 #include "support/TempDir.h"
 

@@ -1,11 +1,11 @@
 #include "core/synth/SyntheticEdition.h"
 
 #include "core/article/ArticleRenderer.h"
-#include "core/dictionary/DataFileCheck.h"
-#include "core/encoding/GreekEncoding.h"
-#include "core/dictionary/MainDictionary.h"
-#include "core/settings/Preference.h"
 #include "core/article/VocabularyTables.h"
+#include "core/dictionary/DataFileCheck.h"
+#include "core/dictionary/MainDictionary.h"
+#include "core/encoding/GreekEncoding.h"
+#include "core/settings/Preference.h"
 #include "support/GeneratedDictionary.h"
 #include "support/TempDir.h"
 
