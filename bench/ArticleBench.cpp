@@ -30,10 +30,10 @@ BENCHMARK(RenderEveryArticle)->Unit(benchmark::kMillisecond);
 // is the yardstick, timed in the same run.
 void SearchFindingNothing(benchmark::State& state, const std::string& words) {
     auto dictionary = LoadFullSize();
+    TSearchSession session;
     for (auto _ : state) {
         TVkrObjectList<TWordDescriptor> results;
-        dictionary->StopSearch = false;
-        Search(*dictionary, words, results, false, 8);
+        Search(*dictionary, session, words, results, false, 8);
         if (results.Count() != 0)
             state.SkipWithError("the search found something");
     }

@@ -49,10 +49,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     dictionary.Open(DicPath());
     dictionary.LoadIndex();
     orvel::TVkrObjectList<orvel::TWordDescriptor> results;
+    orvel::TSearchSession session;
     for (bool next : {false, true}) {
         try {
-            dictionary.StopSearch = false;
-            orvel::Search(dictionary, search, results, next, 3);
+            orvel::Search(dictionary, session, search, results, next, 3);
         } catch (const orvel::EOrvelError&) {
             return 0;
         }

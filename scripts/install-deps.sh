@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     googletest libgtest-dev libbenchmark-dev
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format
     python3 python3-fonttools python3-pil fonts-freefont-ttf
     qt6-base-dev qt6-base-dev-tools libgl-dev libcanberra-dev qt6-qpa-plugins
     fonts-liberation2 dbus xvfb xauth

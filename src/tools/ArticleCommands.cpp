@@ -108,21 +108,21 @@ int RunSearch(const TArguments& Arguments) {
     int limit = arguments.Has("--max") ? ParseInt(arguments.Value("--max"), "--max") : 8;
     if (limit < 1)
         throw EUsageError("--max must be at least 1");
+    TSearchSession session;
     bool next = arguments.Has("--from");
     if (next)
-        dictionary->LastFound = ParseInt(arguments.Value("--from"), "--from");
+        session.LastFound = ParseInt(arguments.Value("--from"), "--from");
     const std::string search =
         arguments.Has("--greek") ? char(ScriptGreek) + arguments.Value("--greek")
                                  : char(ScriptRussian) + Utf8ToCp1251(arguments.Value("--russian"));
     TVkrObjectList<TWordDescriptor> results;
-    dictionary->StopSearch = false;
-    Search(*dictionary, search, results, next, limit);
+    Search(*dictionary, session, search, results, next, limit);
     for (int i = 0; i < results.Count(); ++i) {
         const TWordDescriptor& hit = *results[i];
         Write(std::to_string(hit.ArticleIndex) + "\t" + std::to_string(hit.SelStart) + "\t" +
               std::to_string(hit.SelLength) + "\t" + Cp1251ToUtf8(hit.NoteFile) + "\n");
     }
-    Write("last-found: " + std::to_string(dictionary->LastFound) + "\n");
+    Write("last-found: " + std::to_string(session.LastFound) + "\n");
     return results.Count() > 0 ? 0 : 1;
 }
 

@@ -83,10 +83,7 @@ public:
     // The head of an article's note chain; null for none or an index outside the articles.
     TUserArticle* NoteChain(int32_t ArticleIndex) const;
 
-    TSearchState SearchState; // shared by the lookup and the full-text search
-    int32_t LastFound = -1;
-    std::string SearchText;
-    bool StopSearch = false;
+    TSearchState SearchState;                               // the lookup's parsed search string
     TVkrObjectList<TUserDictionary> UserDictionaries{true}; // the loaded notes files
 
 private:

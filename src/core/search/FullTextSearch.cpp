@@ -142,9 +142,9 @@ bool Matches(const TSearchTerm& term, std::string_view word) {
 
 class TTextScanner {
 public:
-    TTextScanner(TMainDictionary& dictionary, TVkrObjectList<TWordDescriptor>& results,
-                 int32_t hitLimit)
-        : Dictionary(dictionary), State(dictionary.SearchState), Results(results),
+    TTextScanner(TMainDictionary& dictionary, TSearchSession& session,
+                 TVkrObjectList<TWordDescriptor>& results, int32_t hitLimit)
+        : Dictionary(dictionary), Session(session), State(session.State), Results(results),
           HitLimit(hitLimit), Greek(State.SearchTerms[0].Greek), ByteRules(Rules(Greek)) {
         CollectRequiredLetters();
     }
@@ -274,12 +274,13 @@ private:
         if (Note)
             hit->SetNote(Note->Owner()->Name(), Note->Owner()->Kind());
         Results.Add(std::move(hit));
-        Dictionary.LastFound = Article;
+        Session.LastFound = Article;
         if (Results.Count() >= HitLimit)
-            Dictionary.StopSearch = true;
+            Session.StopSearch = true;
     }
 
     TMainDictionary& Dictionary;
+    TSearchSession& Session;
     TSearchState& State;
     TVkrObjectList<TWordDescriptor>& Results;
     const int32_t HitLimit;
@@ -296,18 +297,19 @@ private:
 
 } // namespace
 
-void Search(TMainDictionary& Dictionary, std::string_view SearchString,
+void Search(TMainDictionary& Dictionary, TSearchSession& Session, std::string_view SearchString,
             TVkrObjectList<TWordDescriptor>& Results, bool Continue, int32_t HitLimit,
             const TSearchProgress& Progress) {
-    const int32_t first = Continue && Dictionary.LastFound >= 0 ? Dictionary.LastFound + 1 : 0;
-    Dictionary.LastFound = -1;
-    Dictionary.SearchText = SearchString;
+    const int32_t first = Continue && Session.LastFound >= 0 ? Session.LastFound + 1 : 0;
+    Session.LastFound = -1;
+    Session.StopSearch = false;
+    Session.SearchText = SearchString;
     const int32_t last = Dictionary.LastIndex();
-    if (!ParseSearchString(Dictionary.SearchState, Dictionary.SearchText))
+    if (!ParseSearchString(Session.State, Session.SearchText))
         throw EOrvelError("Недопустимая строка для поиска");
 
-    TTextScanner scanner(Dictionary, Results, HitLimit);
-    for (int32_t i = first; i <= last && !Dictionary.StopSearch; ++i) {
+    TTextScanner scanner(Dictionary, Session, Results, HitLimit);
+    for (int32_t i = first; i <= last && !Session.StopSearch; ++i) {
         scanner.Scan(i, Dictionary.ArticleData(i), size_t(Dictionary.ArticleLength(i)), nullptr);
         for (const TUserArticle* note = Dictionary.NoteChain(i); note; note = note->Next())
             scanner.Scan(i, reinterpret_cast<const uint8_t*>(note->Text().data()),
@@ -317,7 +319,7 @@ void Search(TMainDictionary& Dictionary, std::string_view SearchString,
             Progress(last > 0 ? int(int64_t(i) * 100 / last) : 100);
     }
     if (Results.Count() < HitLimit)
-        Dictionary.LastFound = -1;
+        Session.LastFound = -1;
 }
 
 } // namespace orvel

@@ -35,8 +35,7 @@ protected:
 
     std::vector<THit> Find(const std::string& search, int32_t limit = 99, bool next = false) {
         TVkrObjectList<TWordDescriptor> results;
-        dictionary->StopSearch = false;
-        Search(*dictionary, search, results, next, limit);
+        Search(*dictionary, session, search, results, next, limit);
         std::vector<THit> hits;
         for (int i = 0; i < results.Count(); ++i) {
             const TWordDescriptor& d = *results[i];
@@ -53,6 +52,7 @@ protected:
 
     TTempDir dir;
     std::unique_ptr<TMainDictionary> dictionary;
+    TSearchSession session;
 };
 
 TEST_F(FullTextSearchTest, GreekWordsIgnoreCaseAndDiacriticsUnlessExact) {
@@ -107,10 +107,10 @@ TEST_F(FullTextSearchTest, HitLimitKeepsTheWholeArticleAndContinues) {
     Load({"x", "ab ab ab", "ab", "ab"});
     EXPECT_EQ(Find(Greek("ab"), 1),
               (std::vector<THit>{{1, 0, 2, ""}, {1, 3, 2, ""}, {1, 6, 2, ""}}));
-    EXPECT_EQ(dictionary->LastFound, 1);
+    EXPECT_EQ(session.LastFound, 1);
     EXPECT_EQ(Find(Greek("ab"), 1, true), (std::vector<THit>{{2, 0, 2, ""}}));
     EXPECT_EQ(Find(Greek("ab"), 5, true), (std::vector<THit>{{3, 0, 2, ""}}));
-    EXPECT_EQ(dictionary->LastFound, -1); // ran out of articles: nothing to continue
+    EXPECT_EQ(session.LastFound, -1); // ran out of articles: nothing to continue
     EXPECT_EQ(Find(Greek("ab"), 1, true).front().Article, 1);
 }
 
@@ -135,17 +135,19 @@ TEST_F(FullTextSearchTest, ProgressEveryThousandArticlesAndCancel) {
     Load(articles);
     std::vector<int> reported;
     TVkrObjectList<TWordDescriptor> results;
-    Search(*dictionary, Greek("ab"), results, false, 8,
+    Search(*dictionary, session, Greek("ab"), results, false, 8,
            [&reported](int percent) { reported.push_back(percent); });
     EXPECT_EQ(reported, (std::vector<int>{0, 40, 80}));
     EXPECT_EQ(results.Count(), 1);
 
     results.Clear();
-    dictionary->StopSearch = false;
-    Search(*dictionary, Greek("ab"), results, false, 8,
-           [this](int percent) { dictionary->StopSearch = percent >= 40; });
+    Search(*dictionary, session, Greek("ab"), results, false, 8,
+           [this](int percent) { session.StopSearch = percent >= 40; });
     EXPECT_EQ(results.Count(), 0); // stopped after article 1000
-    EXPECT_EQ(dictionary->LastFound, -1);
+    EXPECT_EQ(session.LastFound, -1);
+
+    // A cancelled search leaves nothing behind that stops the next one.
+    EXPECT_EQ(Find(Greek("ab")).size(), 1u);
 }
 
 TEST_F(FullTextSearchTest, UnusableSearchStringsFail) {
@@ -160,8 +162,8 @@ TEST_F(FullTextSearchTest, UnusableSearchStringsFail) {
         } catch (const EOrvelError& error) {
             EXPECT_STREQ(error.what(), "Недопустимая строка для поиска");
         }
-        EXPECT_EQ(dictionary->SearchText, search);
-        EXPECT_EQ(dictionary->LastFound, -1);
+        EXPECT_EQ(session.SearchText, search);
+        EXPECT_EQ(session.LastFound, -1);
     }
     // A dictionary of one article is searched like any other.
     EXPECT_EQ(Find(Greek("ab")).size(), 1u);
