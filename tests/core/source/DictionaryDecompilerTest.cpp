@@ -168,7 +168,7 @@ TEST(DictionaryDecompilerTest, StoredSpacesAndEscapes) {
         {std::string("a\x01\x00", 3), "α{x:01 00}"},
     };
     for (const auto& [bytes, source] : cases) {
-        EXPECT_EQ(Decompile(bytes), source);
+        EXPECT_EQ(Decompile(bytes), source) << source;
         EXPECT_EQ(CompileDictionarySource({{"s.ors", std::string("@articles\n") + source}})
                       .Articles.at(0),
                   bytes)

@@ -79,7 +79,7 @@ TEST(TaggedValues, IntegersTakeTheSmallestTag) {
     };
     for (const auto& [value, bytes] : cases) {
         EXPECT_EQ(Written([&](TValueWriter& w) { w.WriteInteger(value); }), bytes) << value;
-        EXPECT_EQ(TValueReader(bytes).ReadInteger(), value);
+        EXPECT_EQ(TValueReader(bytes).ReadInteger(), value) << value;
     }
 }
 
