@@ -2,6 +2,7 @@
 
 #include "core/article/ArticleReadingState.h"
 #include "core/article/VocabularyTables.h"
+#include "core/encoding/Utf8.h"
 #include "core/source/DictionarySourceTags.h"
 #include "core/source/DictionarySourceText.h"
 
