@@ -13,10 +13,6 @@ namespace orvel {
 
 namespace {
 
-bool IsCapitalPrefix(uint8_t c) {
-    return c == '"' || c == '%' || c == '&' || c == '\'' || c == '{' || c == '}';
-}
-
 // Collects the characters of each font and converts them to UTF-8: glyphs of the Greek display
 // font through the internal encoding, the others by their font's code page.
 class TPlainText {
@@ -53,7 +49,7 @@ private:
         for (size_t i = 0; i < Greek.size(); ++i) {
             uint8_t c = uint8_t(Greek[i]);
             std::string letter;
-            if (IsCapitalPrefix(c) && i + 1 < Greek.size())
+            if (IsCapitalPrefixGlyph(c) && i + 1 < Greek.size())
                 letter = FontCapitalToInternal(c, uint8_t(Greek[i + 1]));
             if (!letter.empty()) {
                 ++i;
