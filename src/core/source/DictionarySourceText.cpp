@@ -12,7 +12,6 @@ namespace orvel {
 
 namespace {
 
-constexpr int DiacriticFirst = 0xC0, DiacriticLast = 0xDC;
 constexpr char32_t LeftQuote = 0x00AB, RightQuote = 0x00BB, Ellipsis = 0x2026;
 
 bool IsAsciiLetter(char32_t c) {
@@ -251,7 +250,7 @@ std::string DecodeUnit(TSourceScript Script, std::string_view Bytes, size_t P, s
 // A unit is one byte, or a diacritic code with its letter: every answer is worked out once.
 struct TUnitTable {
     std::array<std::string, 256> Single;
-    std::array<std::string, (DiacriticLast - DiacriticFirst + 1) * 58> Pair; // letters 'A'..'z'
+    std::array<std::string, (kDiacriticLast - kDiacriticFirst + 1) * 58> Pair; // letters 'A'..'z'
 };
 
 std::array<TUnitTable, 6> MakeUnitTables() {
@@ -263,11 +262,11 @@ std::array<TUnitTable, 6> MakeUnitTables() {
             const std::string byte(1, char(b));
             table.Single[size_t(b)] = DecodeUnit(TSourceScript(script), byte, 0, length);
         }
-        for (int code = DiacriticFirst; code <= DiacriticLast; ++code)
+        for (int code = kDiacriticFirst; code <= kDiacriticLast; ++code)
             for (int letter = 'A'; letter <= 'z'; ++letter) {
                 const std::string pair = {char(code), char(letter)};
                 std::string unit = DecodeUnit(TSourceScript(script), pair, 0, length);
-                const size_t index = size_t(code - DiacriticFirst) * 58 + size_t(letter - 'A');
+                const size_t index = size_t(code - kDiacriticFirst) * 58 + size_t(letter - 'A');
                 table.Pair[index] = length == 2 ? unit : std::string();
             }
     }
@@ -282,11 +281,11 @@ std::string DecodeSourceUnit(TSourceScript Script, std::string_view Bytes, size_
     const TUnitTable& table = tables[size_t(Script)];
     const auto b = uint8_t(Bytes[P]);
     Length = 1;
-    if (b >= DiacriticFirst && b <= DiacriticLast && P + 1 < Bytes.size()) {
+    if (IsDiacriticCode(b) && P + 1 < Bytes.size()) {
         const auto letter = uint8_t(Bytes[P + 1]);
         if (letter >= 'A' && letter <= 'z') {
             const std::string& pair =
-                table.Pair[size_t(b - DiacriticFirst) * 58 + size_t(letter - 'A')];
+                table.Pair[size_t(b - kDiacriticFirst) * 58 + size_t(letter - 'A')];
             if (!pair.empty()) {
                 Length = 2;
                 return pair;
