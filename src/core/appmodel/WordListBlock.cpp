@@ -1,5 +1,7 @@
 #include "core/appmodel/WordListBlock.h"
 
+#include "core/article/ArticleCodes.h"
+
 #include <algorithm>
 
 namespace orvel {
@@ -38,9 +40,9 @@ std::string MarkArticleText(std::string_view Text, int32_t Start, int32_t Length
     std::string marked;
     marked.reserve(Text.size() + 2);
     marked.append(Text.substr(0, start));
-    marked += '\x1F';
+    marked += char(CodeMark);
     marked.append(Text.substr(start, end - start));
-    marked += '\x1F';
+    marked += char(CodeMark);
     marked.append(Text.substr(end));
     return marked;
 }

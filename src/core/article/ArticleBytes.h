@@ -1,7 +1,9 @@
 // The roles of the bytes of the article format that both its reader (the renderer) and its
 // writers (the source compiler and decompiler) must agree on: punctuation signs with their
-// spacing, and the bytes that start and continue words.
+// spacing, and the bytes that start and continue words. The control codes are in ArticleCodes.h.
 #pragma once
+
+#include "core/article/ArticleCodes.h"
 
 #include <cstdint>
 
@@ -19,14 +21,12 @@ constexpr bool IsArticleLetter(uint8_t c) {
     return (c >= 0x41 && c <= 0x5A) || (c >= 0x61 && c <= 0x7A) || c >= 0xC0;
 }
 constexpr bool StartsArticleWord(uint8_t c) {
-    return IsArticleLetter(c) || c == 0x2D || (c >= 0x30 && c <= 0x39) || c == 0x5B || c == 0x1F;
+    return IsArticleLetter(c) || c == 0x2D || (c >= 0x30 && c <= 0x39) || c == 0x5B ||
+           c == CodeMark;
 }
 constexpr bool ContinuesArticleWord(uint8_t c) {
-    return c == 0x1F || c == 0x2D || c == 0x2E || (c >= 0x30 && c <= 0x39) ||
+    return c == CodeMark || c == 0x2D || c == 0x2E || (c >= 0x30 && c <= 0x39) ||
            (c >= 0x41 && c <= 0x7E) || c >= 0xC0;
-}
-constexpr bool IsReferenceCode(uint8_t c) {
-    return c >= 0x80 && c <= 0x92;
 }
 
 } // namespace orvel

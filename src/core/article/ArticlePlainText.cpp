@@ -6,33 +6,12 @@
 #include "core/encoding/FontNames.h"
 #include "core/encoding/GreekEncoding.h"
 #include "core/encoding/UnicodeGreek.h"
+#include "core/encoding/Utf8.h"
 #include "core/settings/Preference.h"
 
 namespace orvel {
 
 namespace {
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += char(c);
-    } else if (c < 0x800) {
-        out += char(0xC0 | (c >> 6));
-        out += char(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += char(0xE0 | (c >> 12));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    } else {
-        out += char(0xF0 | (c >> 18));
-        out += char(0x80 | ((c >> 12) & 0x3F));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    }
-}
-
-bool IsCapitalPrefix(uint8_t c) {
-    return c == '"' || c == '%' || c == '&' || c == '\'' || c == '{' || c == '}';
-}
 
 // Collects the characters of each font and converts them to UTF-8: glyphs of the Greek display
 // font through the internal encoding, the others by their font's code page.
@@ -70,7 +49,7 @@ private:
         for (size_t i = 0; i < Greek.size(); ++i) {
             uint8_t c = uint8_t(Greek[i]);
             std::string letter;
-            if (IsCapitalPrefix(c) && i + 1 < Greek.size())
+            if (IsCapitalPrefixGlyph(c) && i + 1 < Greek.size())
                 letter = FontCapitalToInternal(c, uint8_t(Greek[i + 1]));
             if (!letter.empty()) {
                 ++i;

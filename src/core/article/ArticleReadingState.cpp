@@ -30,15 +30,15 @@ void TArticleReadingState::Feed(uint8_t b) {
         return;
     }
     FWord = TWord::None;
-    if (b >= 0x06 && b <= 0x09) {
-        FLanguage = TArticleLanguage(b - 0x06);
-    } else if (b >= 0x0A && b <= 0x0D) {
+    if (IsLanguageCode(b)) {
+        FLanguage = TArticleLanguage(b - CodeLatin);
+    } else if (IsMeaningCode(b)) {
         FLanguage = TArticleLanguage::Russian;
         FPending = false;
-    } else if (b == 0x0E || b == 0x14 || b == 0x12 || b == 0x13) {
+    } else if (IsHeadAbbreviationCode(b) || IsGreekArticleCode(b)) {
         FLanguage = TArticleLanguage::Greek;
         FPending = true;
-    } else if (b == 0x0F || b == 0x10 || b == 0x11 || b == 0x15) {
+    } else if (IsRussianFixedWordCode(b)) {
         FLanguage = TArticleLanguage::Russian;
         FPending = true;
     } else if (const TPunctuationSign sign = PunctuationSign(b); sign.Shown) {
@@ -56,51 +56,31 @@ void TArticleReadingState::Feed(uint8_t b) {
 }
 
 void TArticleReadingState::Reference(uint8_t Code, uint8_t Index) {
-    const int row = Index >= 0x40 ? Index - 0x40 : -1;
-    auto known = [this, row](TVocabularyTable table, int offset = 0) {
-        return row >= 0 && FVocabulary.Text(table, offset + row) != nullptr;
-    };
-    bool shown = false;
-    switch (Code) {
-    case 0x80: {
-        const TVocabularyRow* mark =
-            row < 0 ? nullptr : FVocabulary.Row(TVocabularyTable::ArticleMarks, row);
-        if (mark && mark->Explanation) {
+    const TVocabularyTable table = ReferenceCodeTable(Code);
+    const int row = ReferenceCodeRow(Code, Index);
+    const TVocabularyRow* entry = row < 0 ? nullptr : FVocabulary.Row(table, row);
+    switch (table) {
+    case TVocabularyTable::ArticleMarks:
+        if (entry && entry->Explanation) {
             FLanguage = TArticleLanguage::Greek; // Latin for the mark, then Greek again
             FPending = false;
         }
         return;
-    }
-    case 0x81:
+    case TVocabularyTable::Authors:
+    case TVocabularyTable::LatinSigns:
         FLanguage = TArticleLanguage::Latin;
-        shown = known(TVocabularyTable::Authors);
         break;
-    case 0x82:
+    case TVocabularyTable::RussianSigns:
+    case TVocabularyTable::IndefinitePhrases:
+    case TVocabularyTable::RussianWords:
         FLanguage = TArticleLanguage::Russian;
-        shown = known(TVocabularyTable::RussianSigns);
         break;
-    case 0x83:
-        FLanguage = TArticleLanguage::Latin;
-        shown = known(TVocabularyTable::LatinSigns);
-        break;
-    case 0x84:
-        FLanguage = TArticleLanguage::Russian;
-        shown = known(TVocabularyTable::IndefinitePhrases);
-        break;
-    case 0x91:
+    case TVocabularyTable::GreekEndings:
+    case TVocabularyTable::VowelQuantities:
         FLanguage = TArticleLanguage::Greek;
-        shown = known(TVocabularyTable::GreekEndings);
-        break;
-    case 0x92:
-        FLanguage = TArticleLanguage::Greek;
-        shown = known(TVocabularyTable::VowelQuantities);
-        break;
-    default: // 0x85..0x90
-        FLanguage = TArticleLanguage::Russian;
-        shown = known(TVocabularyTable::RussianWords, (Code - 0x85) * 192);
         break;
     }
-    if (shown)
+    if (entry && entry->Text)
         FPending = true;
 }
 

@@ -15,11 +15,11 @@ namespace {
 enum TFont { FontLatin = 0, FontRussian = 1, FontGreek = 2, FontSymbols = 3 };
 enum TStyle { StyleNormal = 0, StyleBold = 1, StyleItalic = 2 };
 
+// The mark shows as "¶" in Windows-1251.
+constexpr uint8_t ShownMark = 0xB6;
+
 bool IsDigit(uint8_t c) {
     return c >= '0' && c <= '9';
-}
-bool IsDiacritic(uint8_t c) {
-    return c >= 0xC0 && c <= 0xDC;
 }
 
 class TArticleRenderer {
@@ -129,11 +129,11 @@ private:
     void GreekWrite(std::string_view s) {
         for (size_t i = 0; i < s.size(); ++i) {
             uint8_t c = uint8_t(s[i]);
-            if (c == 0x1F)
-                Character(0xB6);
+            if (c == CodeMark)
+                Character(ShownMark);
             else if (c == '(' || c == ')' || c == '-' || c == '.')
                 Character(c);
-            else if (IsDiacritic(c)) {
+            else if (IsDiacriticCode(c)) {
                 uint8_t letter = i + 1 < s.size() ? uint8_t(s[++i]) : 0;
                 GreekLetterWrite(c, letter);
             } else
@@ -143,50 +143,50 @@ private:
 
     // --- the text
 
-    // The first two letters of the head word (after a mark and a 0x1F), for the head-word
-    // abbreviations.
+    // The first two letters of the head word (after an article mark and the mark byte), for the
+    // head-word abbreviations.
     void StoreHeadWordLetters() {
         const size_t length = Text.size();
         size_t p = 1; // 1-based positions
         auto at = [this](size_t position) { return Byte(position - 1); };
-        if (p < length && at(1) == 0x80)
+        if (p < length && at(1) == CodeArticleMark)
             p = 3;
-        if (p < length && at(p) == 0x1F)
+        if (p < length && at(p) == CodeMark)
             ++p;
         for (int k = 0; k < 2 && p < length; ++k) {
-            if (at(p) >= 0xC0)
+            if (at(p) >= kDiacriticFirst)
                 HeadLetters[size_t(2 * k)] = at(p++);
             HeadLetters[size_t(2 * k + 1)] = at(p++);
         }
     }
 
     void Dispatch(uint8_t b) {
-        if (b >= 0x03 && b <= 0x05) {
-            SetStyle(b - 0x03);
-        } else if (b >= 0x06 && b <= 0x09) {
-            SetFont(b - 0x06);
-        } else if (b >= 0x0A && b <= 0x0D) {
+        if (IsStyleCode(b)) {
+            SetStyle(b - CodeNormal);
+        } else if (IsLanguageCode(b)) {
+            SetFont(b - CodeLatin);
+        } else if (IsMeaningCode(b)) {
             NextMeaning(b);
-        } else if (b == 0x0E || b == 0x14) {
+        } else if (IsHeadAbbreviationCode(b)) {
             FlushSpace();
             SetFontAndStyle(FontGreek, StyleNormal);
             GreekLetterWrite(HeadLetters[0], HeadLetters[1]);
-            if (b == 0x14)
+            if (b == CodeHeadTwoLetters)
                 GreekLetterWrite(HeadLetters[2], HeadLetters[3]);
             Character('.');
             PendingSpace = true;
-        } else if (b == 0x0F || b == 0x10 || b == 0x11 || b == 0x15) {
+        } else if (IsRussianFixedWordCode(b)) {
             FlushSpace();
             SetFontAndStyle(FontRussian, StyleItalic);
-            TextWrite(b == 0x0F   ? "\xE8"
-                      : b == 0x10 ? "\xE8\xEB\xE8"
-                      : b == 0x11 ? "\xEA"
-                                  : "\xE2");
+            TextWrite(b == CodeAnd  ? "\xE8"
+                      : b == CodeOr ? "\xE8\xEB\xE8"
+                      : b == CodeTo ? "\xEA"
+                                    : "\xE2");
             PendingSpace = true;
-        } else if (b == 0x12 || b == 0x13) {
+        } else if (IsGreekArticleCode(b)) {
             FlushSpace();
             SetFontAndStyle(FontGreek, StyleNormal);
-            GreekLetterWrite(0xC4, b == 0x12 ? 'o' : 'g');
+            GreekLetterWrite(0xC4, b == CodeHo ? 'o' : 'g');
             PendingSpace = true;
         } else if (const TPunctuationSign sign = PunctuationSign(b); sign.Shown) {
             if (sign.SpaceBefore)
@@ -197,8 +197,8 @@ private:
             SymbolWord();
         } else if (StartsArticleWord(b)) {
             Word();
-        } else if (b >= 0x80 && b <= 0x92) {
-            uint8_t index = Position < Text.size() ? Byte(Position++) : 0x40;
+        } else if (IsReferenceCode(b)) {
+            uint8_t index = Position < Text.size() ? Byte(Position++) : ReferenceIndexBase;
             Reference(b, index);
         } else {
             PunctuationWrite('#');
@@ -207,19 +207,19 @@ private:
 
     void NextMeaning(uint8_t code) {
         switch (code) {
-        case 0x0A:
+        case CodeNextMeaning:
             ++Counters[size_t(Level)];
             break;
-        case 0x0B:
+        case CodeDeeperMeaning:
             Level = Level < 2 ? Level + 1 : 2;
             Counters[size_t(Level)] = 1;
             break;
-        case 0x0C:
+        case CodeUpperMeaning:
             if (Level > 0)
                 --Level;
             ++Counters[size_t(Level)];
             break;
-        default: // 0x0D
+        default: // CodeTopMeaning
             if (Level == 2)
                 Level = 0;
             ++Counters[size_t(Level)];
@@ -263,7 +263,7 @@ private:
             break;
         case FontRussian:
             for (char c : word)
-                Character(uint8_t(c) == 0x1F ? 0xB6 : uint8_t(c));
+                Character(uint8_t(c) == CodeMark ? ShownMark : uint8_t(c));
             break;
         case FontGreek:
             if (IsDigit(first)) {
@@ -297,73 +297,75 @@ private:
     }
 
     void Reference(uint8_t code, uint8_t index) {
-        const int row = index >= 0x40 ? index - 0x40 : -1;
-        auto text = [this, row](TVocabularyTable table) {
-            return row < 0 ? nullptr : Vocabulary.Text(table, row);
-        };
-        if (code == 0x80) {
-            const TVocabularyRow* mark =
-                row < 0 ? nullptr : Vocabulary.Row(TVocabularyTable::ArticleMarks, row);
-            if (!mark || !mark->Explanation)
+        const TVocabularyTable table = ReferenceCodeTable(code);
+        const int row = ReferenceCodeRow(code, index);
+        const TVocabularyRow* entry = row < 0 ? nullptr : Vocabulary.Row(table, row);
+        const std::string* text = entry && entry->Text ? &*entry->Text : nullptr;
+        switch (table) {
+        case TVocabularyTable::ArticleMarks:
+            if (!entry || !entry->Explanation)
                 return;
             SetFont(FontLatin);
-            Out += *mark->Explanation;
+            Out += *entry->Explanation;
             PendingSpace = false;
             SetFont(FontGreek);
-        } else if (code == 0x81) {
+            break;
+        case TVocabularyTable::Authors:
             SetFontAndStyle(FontLatin, StyleNormal);
-            if (const std::string* author = text(TVocabularyTable::Authors)) {
+            if (text) {
                 FlushSpace();
                 Raw("\\cf2");
                 Raw(AuthorSize);
-                NonBreakingTextWrite(*author);
+                NonBreakingTextWrite(*text);
                 Raw(NormalSize);
                 Raw("\\cf0");
                 PendingSpace = true;
             }
-        } else if (code == 0x82 || code == 0x83) {
-            const TVocabularyTable table =
-                code == 0x82 ? TVocabularyTable::RussianSigns : TVocabularyTable::LatinSigns;
-            SetFontAndStyle(code == 0x82 ? FontRussian : FontLatin, StyleItalic);
-            const TVocabularyRow* sign = row < 0 ? nullptr : Vocabulary.Row(table, row);
-            if (sign && sign->Text) {
+            break;
+        case TVocabularyTable::RussianSigns:
+        case TVocabularyTable::LatinSigns:
+            SetFontAndStyle(table == TVocabularyTable::RussianSigns ? FontRussian : FontLatin,
+                            StyleItalic);
+            if (text) {
                 FlushSpace();
-                bool explained = sign->Explanation && !sign->Explanation->empty();
+                bool explained = entry->Explanation && !entry->Explanation->empty();
                 if (explained)
                     Raw("\\cf1");
-                NonBreakingTextWrite(*sign->Text);
+                NonBreakingTextWrite(*text);
                 if (explained)
                     Raw("\\cf0");
                 PendingSpace = true;
             }
-        } else if (code == 0x84 || (code >= 0x85 && code <= 0x90)) {
-            const bool phrase = code == 0x84;
-            SetFontAndStyle(FontRussian, phrase ? StyleNormal : StyleItalic);
-            const std::string* words = phrase    ? text(TVocabularyTable::IndefinitePhrases)
-                                       : row < 0 ? nullptr
-                                                 : Vocabulary.Text(TVocabularyTable::RussianWords,
-                                                                   (code - 0x85) * 192 + row);
-            if (words) {
+            break;
+        case TVocabularyTable::IndefinitePhrases:
+        case TVocabularyTable::RussianWords:
+            SetFontAndStyle(FontRussian, table == TVocabularyTable::IndefinitePhrases
+                                             ? StyleNormal
+                                             : StyleItalic);
+            if (text) {
                 FlushSpace();
-                TextWrite(*words);
+                TextWrite(*text);
                 PendingSpace = true;
             }
-        } else if (code == 0x91) {
+            break;
+        case TVocabularyTable::GreekEndings:
             SetFontAndStyle(FontGreek, StyleBold);
-            if (const std::string* ending = text(TVocabularyTable::GreekEndings)) {
+            if (text) {
                 TextWrite(", ");
-                GreekWrite(*ending);
+                GreekWrite(*text);
                 PendingSpace = true;
             }
-        } else { // 0x92
+            break;
+        case TVocabularyTable::VowelQuantities:
             SetFontAndStyle(FontGreek, StyleNormal);
-            if (const std::string* note = text(TVocabularyTable::VowelQuantities)) {
+            if (text) {
                 FlushSpace();
                 PunctuationWrite('(');
-                GreekWrite(*note);
+                GreekWrite(*text);
                 PunctuationWrite(')');
                 PendingSpace = true;
             }
+            break;
         }
     }
 

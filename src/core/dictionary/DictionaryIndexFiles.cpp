@@ -1,6 +1,7 @@
 // Reading, checking and writing the two index files of the main dictionary: orvel.idx (where
 // each record starts) and orvel.idz (the letter index). An index is used only when it is newer
 // than the .dic and consistent with it; otherwise it is rebuilt and written anew.
+#include "core/article/ArticleCodes.h"
 #include "core/dictionary/MainDictionary.h"
 
 #include <cstdio>
@@ -74,16 +75,16 @@ bool TMainDictionary::ReadIdx(const TFileTime* DicTime) {
     const uint32_t dicSize = Size();
     if (ReadUint32(values) != 0 || ReadUint32(values + 4 * size_t(count)) != dicSize)
         return false;
-    // Each record starts with 0x01 and the one before it ends with 0x02; a record holds at
-    // least these two bytes.
+    // Each record starts with its start byte and the one before it ends with its end byte; a
+    // record holds at least these two bytes.
     uint32_t previous = 0;
     for (int32_t i = 0; i <= count; ++i) {
         uint32_t offset = ReadUint32(values + 4 * size_t(i));
         if (offset > dicSize)
             return false;
-        if (i > 0 && (offset < previous + 2 || dic[offset - 1] != 0x02))
+        if (i > 0 && (offset < previous + 2 || dic[offset - 1] != RecordEnd))
             return false;
-        if (i < count && (offset >= dicSize || dic[offset] != 0x01))
+        if (i < count && (offset >= dicSize || dic[offset] != RecordStart))
             return false;
         Articles[size_t(i)] = {dic + offset, nullptr};
         previous = offset;

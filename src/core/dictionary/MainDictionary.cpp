@@ -1,5 +1,6 @@
 #include "core/dictionary/MainDictionary.h"
 
+#include "core/article/ArticleCodes.h"
 #include "core/base/ErrorBox.h"
 #include "core/base/OrvelError.h"
 
@@ -66,7 +67,7 @@ void TMainDictionary::LoadIndex() {
 void TMainDictionary::ScanArticles() {
     const uint8_t* data = Memory();
     const uint32_t size = Size();
-    if (data[0] != 0x01)
+    if (data[0] != RecordStart)
         FailWithErrorBox(BrokenData);
     int32_t count = 0;
     uint32_t p = 0;
@@ -75,11 +76,11 @@ void TMainDictionary::ScanArticles() {
         if (count >= MaxArticles)
             FailWithErrorBox(BrokenData);
         Articles[size_t(count++)] = {data + p, nullptr};
-        ++p; // past the 0x01
-        while (p < size && data[p] != 0x02)
+        ++p; // past the record start
+        while (p < size && data[p] != RecordEnd)
             ++p;
         if (p >= size)
-            FailWithErrorBox(BrokenData); // the last record has no 0x02
+            FailWithErrorBox(BrokenData); // the last record has no end
         ++p;
     }
     Articles[size_t(count)] = {data + size, nullptr};
@@ -119,7 +120,7 @@ std::string TMainDictionary::GetArticleText(int32_t Index) const {
 std::string TMainDictionary::GetHeadWord(int32_t Index) const {
     const uint8_t* p = ArticleData(Index);
     const uint8_t* end = p + ArticleLength(Index);
-    if (p < end && *p == 0x80)
+    if (p < end && *p == CodeArticleMark)
         p += end - p >= 2 ? 2 : 1;
     const uint8_t* start = p;
     while (p < end && IsHeadWordByte(*p))

@@ -1,5 +1,6 @@
 #include "core/dictionary/SearchTerms.h"
 
+#include "core/article/ArticleCodes.h"
 #include "core/base/OrvelError.h"
 
 #include <algorithm>
@@ -177,8 +178,9 @@ std::string NormalizeWord(std::string_view Text) {
 }
 
 size_t HeadWordKeyInto(std::string_view Article, size_t MaxLength, char* Key) {
-    size_t p =
-        !Article.empty() && uint8_t(Article[0]) == 0x80 ? std::min<size_t>(2, Article.size()) : 0;
+    size_t p = !Article.empty() && uint8_t(Article[0]) == CodeArticleMark
+                   ? std::min<size_t>(2, Article.size())
+                   : 0;
     size_t length = 0;
     for (; p < Article.size() && length < MaxLength; ++p) {
         const uint8_t c = uint8_t(Article[p]);

@@ -1,5 +1,6 @@
 #include "core/dictionary/UserDictionary.h"
 
+#include "core/article/ArticleCodes.h"
 #include "core/base/OrvelError.h"
 #include "core/dictionary/MainDictionary.h"
 #include "core/dictionary/WordDescriptor.h"
@@ -22,7 +23,7 @@ bool IsHeadWordByte(uint8_t c) {
 // (0x80 x), the longest run of head-word bytes.
 std::string HeadWordOfText(const std::string& Text) {
     size_t p = 0;
-    if (!Text.empty() && uint8_t(Text[0]) == 0x80)
+    if (!Text.empty() && uint8_t(Text[0]) == CodeArticleMark)
         p = Text.size() >= 2 ? 2 : 1;
     const size_t start = p;
     while (p < Text.size() && IsHeadWordByte(uint8_t(Text[p])))

@@ -286,7 +286,7 @@ std::string InternalToFontWord(std::string_view internal) {
         if (IsLower(b) || IsCapital(b)) {
             Append(out, kForward[CodeRow(pending)][b]);
             pending = 0;
-        } else if (IsDiacriticCode(b) && b != 0xCB && b != 0xCC) {
+        } else if (IsDiacriticCode(b) && !IsLengthMarkCode(b)) {
             pending = b;
         } else if (b == '_') {
             out.push_back(' ');
@@ -301,6 +301,10 @@ std::string FontCharToInternal(uint8_t glyph) {
     return ToString(kReverse[glyph]);
 }
 
+bool IsCapitalPrefixGlyph(uint8_t glyph) {
+    return CodeOfPrefixGlyph(glyph) != 0;
+}
+
 std::string FontCapitalToInternal(uint8_t prefix, uint8_t next) {
     return ToString(CapitalToInternal(prefix, next));
 }
@@ -313,7 +317,7 @@ std::string FontWordToInternal(std::string_view display) {
         const auto b = static_cast<uint8_t>(display[i]);
         if (KeptInFontWord(b)) {
             out.push_back(static_cast<char>(b));
-        } else if (CodeOfPrefixGlyph(b) != 0) {
+        } else if (IsCapitalPrefixGlyph(b)) {
             // A prefix glyph and the glyph after it form one capital; the pair is consumed
             // whole, and gives nothing when it is not a capital with that breathing.
             const uint8_t next = i + 1 < n ? static_cast<uint8_t>(display[i + 1]) : 0;

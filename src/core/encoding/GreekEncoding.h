@@ -21,6 +21,14 @@ constexpr bool IsDiacriticCode(uint8_t byte) {
     return byte >= kDiacriticFirst && byte <= kDiacriticLast;
 }
 
+// The vowel-length codes among them: long (macron) and short (breve).
+inline constexpr uint8_t kLongMarkCode = 0xCB;
+inline constexpr uint8_t kShortMarkCode = 0xCC;
+
+constexpr bool IsLengthMarkCode(uint8_t byte) {
+    return byte == kLongMarkCode || byte == kShortMarkCode;
+}
+
 // Display form of one internal letter with its diacritic code (0 for none): one glyph, a
 // capital-prefix glyph and the capital, a space for 0x20, or nothing (capital final sigma 'R',
 // bytes that are not letters). A code the letter cannot carry is ignored.
@@ -36,6 +44,10 @@ std::string InternalToFontWord(std::string_view internal);
 // Internal form of one display glyph: a bare letter, a diacritic code and its letter, or nothing
 // for bytes outside the layout (the space and lone capital-prefix glyphs included).
 std::string FontCharToInternal(uint8_t glyph);
+
+// Whether a display glyph is a capital-prefix glyph (" % & ' { }): the breathing drawn before a
+// capital, which is the glyph after it. This takes display glyphs, not internal bytes.
+bool IsCapitalPrefixGlyph(uint8_t glyph);
 
 // Internal form of a capital-prefix glyph followed by the glyph `next` (0 when there is none).
 // Empty when `prefix` is not a prefix glyph or `next` is not a capital that takes a breathing.

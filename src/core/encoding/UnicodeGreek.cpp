@@ -1,6 +1,7 @@
 #include "core/encoding/UnicodeGreek.h"
 
 #include "core/encoding/GreekEncoding.h"
+#include "core/encoding/Utf8.h"
 
 #include <array>
 
@@ -264,59 +265,6 @@ constexpr TGreekMarks SingleMarks(TGreekMarks marks) {
         marks &= ~B;
     }
     return marks;
-}
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-}
-
-// Decodes UTF-8 into code points; a byte that does not begin a well-formed sequence is skipped
-// (overlong forms, surrogates and values above U+10FFFF are not well-formed).
-std::u32string DecodeUtf8(std::string_view s) {
-    std::u32string out;
-    size_t i = 0;
-    while (i < s.size()) {
-        const auto b = static_cast<uint8_t>(s[i]);
-        int length = 0;
-        char32_t c = 0;
-        char32_t min = 0;
-        if (b < 0x80) {
-            out.push_back(b);
-            ++i;
-            continue;
-        } else if (b >= 0xC2 && b <= 0xDF) {
-            length = 2, c = b & 0x1F, min = 0x80;
-        } else if (b >= 0xE0 && b <= 0xEF) {
-            length = 3, c = b & 0x0F, min = 0x800;
-        } else if (b >= 0xF0 && b <= 0xF4) {
-            length = 4, c = b & 0x07, min = 0x10000;
-        } else {
-            ++i;
-            continue;
-        }
-        bool ok = i + length <= s.size();
-        for (int k = 1; ok && k < length; ++k) {
-            const auto next = static_cast<uint8_t>(s[i + k]);
-            ok = (next & 0xC0) == 0x80;
-            c = (c << 6) | (next & 0x3F);
-        }
-        if (ok && c >= min && c <= 0x10FFFF && !(c >= 0xD800 && c <= 0xDFFF)) {
-            out.push_back(c);
-            i += length;
-        } else {
-            ++i;
-        }
-    }
-    return out;
 }
 
 // Combining marks in canonical order, for the letters Unicode has no precomposed character for.

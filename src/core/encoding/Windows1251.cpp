@@ -1,5 +1,7 @@
 #include "core/encoding/Windows1251.h"
 
+#include "core/encoding/Utf8.h"
+
 #include <array>
 
 namespace orvel {
@@ -31,24 +33,6 @@ char ByteOrQuestionMark(char32_t codePoint) {
     return byte ? static_cast<char>(*byte) : '?';
 }
 
-void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        // The table holds only code points of the Basic Multilingual Plane.
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-bool IsContinuation(unsigned char byte, unsigned char low = 0x80, unsigned char high = 0xBF) {
-    return byte >= low && byte <= high;
-}
-
 } // namespace
 
 char32_t Cp1251ToUnicode(unsigned char byte) {
@@ -77,42 +61,14 @@ std::string Cp1251ToUtf8(std::string_view text) {
 std::string Utf8ToCp1251(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    const auto at = [&](size_t i) -> unsigned char {
-        return i < text.size() ? static_cast<unsigned char>(text[i]) : 0;
-    };
-    size_t i = 0;
-    while (i < text.size()) {
-        const unsigned char b0 = at(i);
-        if (b0 < 0x80) {
-            out += static_cast<char>(b0);
-            ++i;
-            continue;
-        }
-        // Well-formed sequences as the Unicode standard defines them: the second byte's range
-        // depends on the lead byte, which rules out overlong forms, surrogates and values
-        // above U+10FFFF.
-        size_t length = 0;
-        char32_t cp = 0;
-        if (b0 >= 0xC2 && b0 <= 0xDF && IsContinuation(at(i + 1))) {
-            length = 2;
-            cp = (char32_t(b0 & 0x1F) << 6) | (at(i + 1) & 0x3F);
-        } else if (b0 >= 0xE0 && b0 <= 0xEF &&
-                   IsContinuation(at(i + 1), b0 == 0xE0 ? 0xA0 : 0x80, b0 == 0xED ? 0x9F : 0xBF) &&
-                   IsContinuation(at(i + 2))) {
-            length = 3;
-            cp = (char32_t(b0 & 0x0F) << 12) | (char32_t(at(i + 1) & 0x3F) << 6) |
-                 (at(i + 2) & 0x3F);
-        } else if (b0 >= 0xF0 && b0 <= 0xF4 &&
-                   IsContinuation(at(i + 1), b0 == 0xF0 ? 0x90 : 0x80, b0 == 0xF4 ? 0x8F : 0xBF) &&
-                   IsContinuation(at(i + 2)) && IsContinuation(at(i + 3))) {
-            length = 4;
-            cp = 0x10000; // beyond the code page whatever its value
-        }
+    for (size_t i = 0; i < text.size();) {
+        char32_t codePoint = 0;
+        const size_t length = ReadUtf8(text, i, codePoint);
         if (length == 0) {
             out += '?';
             ++i;
         } else {
-            out += ByteOrQuestionMark(cp);
+            out += ByteOrQuestionMark(codePoint);
             i += length;
         }
     }

@@ -1,5 +1,6 @@
 #include "core/search/FullTextSearch.h"
 
+#include "core/article/ArticleCodes.h"
 #include "core/base/OrvelError.h"
 #include "core/dictionary/MainDictionary.h"
 
@@ -34,11 +35,12 @@ using TRules = std::array<TByteRule, 256>;
 
 TRules GreekRules() {
     TRules rules{};
-    for (int c : {8, 14, 18, 19, 20})
+    for (int c : {CodeGreek, CodeHeadOneLetter, CodeHo, CodeHe, CodeHeadTwoLetters})
         rules[size_t(c)] = {RoleSwitch, True, Keep};
-    for (int c : {6, 7, 9, 10, 11, 12, 13, 15, 16, 17, 21})
+    for (int c : {CodeLatin, CodeRussian, CodeSymbols, CodeNextMeaning, CodeDeeperMeaning,
+                  CodeUpperMeaning, CodeTopMeaning, CodeAnd, CodeOr, CodeTo, CodeIn})
         rules[size_t(c)] = {RoleSwitch, False, Keep};
-    for (int c = 129; c <= 146; ++c)
+    for (int c = CodeAuthor; c <= ReferenceCodeLast; ++c)
         rules[size_t(c)] = {RoleReference, False, Keep};
     for (int c = 65; c <= 89; ++c)
         rules[size_t(c)].Role = RoleWordStart;
@@ -58,18 +60,19 @@ TRules RussianRules() {
         for (int c : codes)
             rules[size_t(c)] = {role, russian, excluded};
     };
-    set({3, 4}, RoleSwitch, Keep, False);
-    set({5}, RoleSwitch, Keep, True);
-    set({6, 8, 9}, RoleSwitch, False, Keep);
-    set({7}, RoleSwitch, True, Keep);
-    set({10, 11, 12, 13}, RoleSwitch, True, False);
-    set({14, 18, 19, 20}, RoleSwitch, False, False);
-    set({15, 16, 17, 21}, RoleSwitch, True, True);
-    set({129, 145, 146}, RoleReference, False, False);
-    set({130}, RoleReference, True, True);
-    set({131}, RoleReference, False, True);
-    set({132}, RoleReference, True, False);
-    for (int c = 133; c <= 144; ++c)
+    set({CodeNormal, CodeBold}, RoleSwitch, Keep, False);
+    set({CodeItalic}, RoleSwitch, Keep, True);
+    set({CodeLatin, CodeGreek, CodeSymbols}, RoleSwitch, False, Keep);
+    set({CodeRussian}, RoleSwitch, True, Keep);
+    set({CodeNextMeaning, CodeDeeperMeaning, CodeUpperMeaning, CodeTopMeaning}, RoleSwitch, True,
+        False);
+    set({CodeHeadOneLetter, CodeHo, CodeHe, CodeHeadTwoLetters}, RoleSwitch, False, False);
+    set({CodeAnd, CodeOr, CodeTo, CodeIn}, RoleSwitch, True, True);
+    set({CodeAuthor, CodeGreekEnding, CodeVowelQuantity}, RoleReference, False, False);
+    set({CodeRussianSign}, RoleReference, True, True);
+    set({CodeLatinSign}, RoleReference, False, True);
+    set({CodeIndefinitePhrase}, RoleReference, True, False);
+    for (int c = CodeRussianWordFirst; c <= CodeRussianWordLast; ++c)
         rules[size_t(c)] = {RoleReference, True, True};
     for (int c = 192; c <= 255; ++c)
         rules[size_t(c)].Role = RoleWordStart;
@@ -158,7 +161,7 @@ public:
         State.TermIndex = 0;
         const uint8_t* p = text;
         const uint8_t* const end = text + length;
-        if (p < end && *p == 0x80)
+        if (p < end && *p == CodeArticleMark)
             p = length >= 2 ? p + 2 : end;
         bool language = Greek; // InGreek starts true, InRussian false
         bool excluded = false;

@@ -187,11 +187,6 @@ uint8_t GraecaCapitalBreathing(int b) {
     }
 }
 
-// Display-layout glyphs drawn before a capital that carries a breathing.
-constexpr bool IsCapitalPrefixGlyph(int b) {
-    return b == '"' || b == '%' || b == '&' || b == '\'' || b == '{' || b == '}';
-}
-
 enum class Form { Display, GreekCharset, Russian, Graeca, UnicodeGreek };
 
 class TSearchTextReader {

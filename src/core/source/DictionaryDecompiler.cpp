@@ -1,5 +1,6 @@
 #include "core/source/DictionaryDecompiler.h"
 
+#include "core/article/ArticleCodes.h"
 #include "core/article/ArticleReadingState.h"
 #include "core/article/VocabularyTables.h"
 #include "core/source/DictionarySourceTags.h"
@@ -57,8 +58,8 @@ private:
             if (p + 1 < Bytes.size() && ReferenceRow(b, uint8_t(Bytes[p + 1]), table, row)) {
                 piece.Kind = TPiece::Tag;
                 piece.Source = ReferenceTagSource(Vocabulary, table, row);
-                piece.SpaceBefore = State.PendingSpace() && b != 0x80 && b != 0x91 &&
-                                    Vocabulary.Text(table, row) != nullptr;
+                piece.SpaceBefore = State.PendingSpace() && b != CodeArticleMark &&
+                                    b != CodeGreekEnding && Vocabulary.Text(table, row) != nullptr;
             } else {
                 piece.Kind = TPiece::Escape;
             }

@@ -1,5 +1,6 @@
 #include "core/source/DictionarySource.h"
 
+#include "core/article/ArticleCodes.h"
 #include "core/dictionary/MainDictionary.h"
 #include "core/dictionary/SearchTerms.h"
 #include "core/source/DictionarySourceText.h"
@@ -162,9 +163,9 @@ std::string DicFileBytes(const std::vector<std::string>& Articles) {
     std::string dic;
     dic.reserve(size);
     for (const auto& article : Articles) {
-        dic += '\x01';
+        dic += char(RecordStart);
         dic += article;
-        dic += '\x02';
+        dic += char(RecordEnd);
     }
     return dic;
 }

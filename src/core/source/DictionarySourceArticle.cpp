@@ -1,7 +1,9 @@
 #include "core/source/DictionarySourceArticle.h"
 
+#include "core/article/ArticleCodes.h"
 #include "core/article/ArticleReadingState.h"
 #include "core/article/VocabularyTables.h"
+#include "core/encoding/Utf8.h"
 #include "core/source/DictionarySourceTags.h"
 #include "core/source/DictionarySourceText.h"
 
@@ -87,7 +89,7 @@ private:
             std::string bytes;
             if (!ParseHexBytes(name.substr(2), bytes))
                 Error(column, "{x:..} holds hexadecimal bytes, such as {x:1F 80}");
-            else if (bytes.find('\x02') != std::string::npos)
+            else if (bytes.find(char(RecordEnd)) != std::string::npos)
                 Error(column,
                       "the byte 02 ends a dictionary record and cannot stand in an article");
             else

@@ -1,5 +1,6 @@
 #include "core/source/DictionarySourceTags.h"
 
+#include "core/article/ArticleCodes.h"
 #include "core/article/ArticleReadingState.h"
 #include "core/encoding/UnicodeGreek.h"
 
@@ -10,28 +11,37 @@ namespace orvel {
 namespace {
 
 const TFixedTag FixedTags[] = {
-    {"gr", 0x08, TTagKind::Switch},  {"ru", 0x07, TTagKind::Switch}, {"la", 0x06, TTagKind::Switch},
-    {"sym", 0x09, TTagKind::Switch}, {"n", 0x03, TTagKind::Switch},  {"b", 0x04, TTagKind::Switch},
-    {"i", 0x05, TTagKind::Switch},   {"1", 0x0A, TTagKind::Meaning}, {"+", 0x0B, TTagKind::Meaning},
-    {"-", 0x0C, TTagKind::Meaning},  {"0", 0x0D, TTagKind::Meaning}, {"~", 0x0E, TTagKind::Word},
-    {"~~", 0x14, TTagKind::Word},    {"и", 0x0F, TTagKind::Word},    {"или", 0x10, TTagKind::Word},
-    {"к", 0x11, TTagKind::Word},     {"в", 0x15, TTagKind::Word},    {"ὁ", 0x12, TTagKind::Word},
-    {"ἡ", 0x13, TTagKind::Word},     {"¶", 0x1F, TTagKind::Mark},    {"_", 0x20, TTagKind::Space},
-    {"[", 0x22, TTagKind::Sign},     {"]", 0x27, TTagKind::Sign},
+    {"gr", CodeGreek, TTagKind::Switch},
+    {"ru", CodeRussian, TTagKind::Switch},
+    {"la", CodeLatin, TTagKind::Switch},
+    {"sym", CodeSymbols, TTagKind::Switch},
+    {"n", CodeNormal, TTagKind::Switch},
+    {"b", CodeBold, TTagKind::Switch},
+    {"i", CodeItalic, TTagKind::Switch},
+    {"1", CodeNextMeaning, TTagKind::Meaning},
+    {"+", CodeDeeperMeaning, TTagKind::Meaning},
+    {"-", CodeUpperMeaning, TTagKind::Meaning},
+    {"0", CodeTopMeaning, TTagKind::Meaning},
+    {"~", CodeHeadOneLetter, TTagKind::Word},
+    {"~~", CodeHeadTwoLetters, TTagKind::Word},
+    {"и", CodeAnd, TTagKind::Word},
+    {"или", CodeOr, TTagKind::Word},
+    {"к", CodeTo, TTagKind::Word},
+    {"в", CodeIn, TTagKind::Word},
+    {"ὁ", CodeHo, TTagKind::Word},
+    {"ἡ", CodeHe, TTagKind::Word},
+    {"¶", CodeMark, TTagKind::Mark},
+    {"_", ' ', TTagKind::Space},
+    {"[", '"', TTagKind::Sign},
+    {"]", '\'', TTagKind::Sign},
 };
 
 const TReferenceTag ReferenceTags[] = {
-    {"mark", 0x80, TVocabularyTable::ArticleMarks},
-    {"a", 0x81, TVocabularyTable::Authors},
-    {"s", 0x82, TVocabularyTable::RussianSigns},
-    {"l", 0x83, TVocabularyTable::LatinSigns},
-    {"p", 0x84, TVocabularyTable::IndefinitePhrases},
-    {"w", 0x85, TVocabularyTable::RussianWords},
-    {"end", 0x91, TVocabularyTable::GreekEndings},
-    {"q", 0x92, TVocabularyTable::VowelQuantities},
+    {"mark", TVocabularyTable::ArticleMarks},   {"a", TVocabularyTable::Authors},
+    {"s", TVocabularyTable::RussianSigns},      {"l", TVocabularyTable::LatinSigns},
+    {"p", TVocabularyTable::IndefinitePhrases}, {"w", TVocabularyTable::RussianWords},
+    {"end", TVocabularyTable::GreekEndings},    {"q", TVocabularyTable::VowelQuantities},
 };
-
-constexpr int RowsPerPage = 192; // rows a code of RussianWords holds: index bytes 0x40..0xFF
 
 } // namespace
 
@@ -46,9 +56,9 @@ const TFixedTag* FindFixedTag(std::string_view Name) {
     if (greek) {
         const std::string internal = Utf8GreekToInternal(Name);
         if (internal == "\xC4o")
-            return FixedTagOfByte(0x12);
+            return FixedTagOfByte(CodeHo);
         if (internal == "\xC4g")
-            return FixedTagOfByte(0x13);
+            return FixedTagOfByte(CodeHe);
     }
     return nullptr;
 }
@@ -84,26 +94,15 @@ TSourceScript TableScript(TVocabularyTable Table) {
 }
 
 bool ReferenceRow(uint8_t Code, uint8_t Index, TVocabularyTable& Table, int& Row) {
-    if (!IsReferenceCode(Code) || Index < 0x40)
+    if (!IsReferenceCode(Code) || Index < ReferenceIndexBase)
         return false;
-    if (Code >= 0x85 && Code <= 0x90) {
-        Table = TVocabularyTable::RussianWords;
-        Row = (Code - 0x85) * RowsPerPage + (Index - 0x40);
-    } else {
-        Table = Code == 0x80   ? TVocabularyTable::ArticleMarks
-                : Code <= 0x84 ? TVocabularyTable(Code - 0x80)
-                : Code == 0x91 ? TVocabularyTable::GreekEndings
-                               : TVocabularyTable::VowelQuantities;
-        Row = Index - 0x40;
-    }
+    Table = ReferenceCodeTable(Code);
+    Row = ReferenceCodeRow(Code, Index);
     return Row < TableInfo(Table).Rows;
 }
 
 std::string ReferenceBytes(TVocabularyTable Table, int Row) {
-    const uint8_t code = ReferenceTagOf(Table).Code;
-    if (Table == TVocabularyTable::RussianWords)
-        return {char(code + Row / RowsPerPage), char(0x40 + Row % RowsPerPage)};
-    return {char(code), char(0x40 + Row)};
+    return {char(ReferenceCodeOfRow(Table, Row)), char(ReferenceIndexOfRow(Row))};
 }
 
 int FindRowByText(const TVocabulary& Vocabulary, TVocabularyTable Table, std::string_view Text) {

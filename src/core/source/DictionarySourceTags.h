@@ -15,9 +15,9 @@ enum class TTagKind {
     Switch,  // language and style
     Meaning, // numbering of meanings
     Word,    // fixed words and the head-word abbreviations
-    Mark,    // the mark 0x1F
+    Mark,    // the mark byte
     Space,   // a stored space
-    Sign,    // the bracket signs 0x22 and 0x27, which count as text
+    Sign,    // the bracket signs '"' and '\'', which count as text
 };
 
 struct TFixedTag {
@@ -33,7 +33,6 @@ const TFixedTag* FixedTagOfByte(uint8_t Byte);
 
 struct TReferenceTag {
     const char* Name;
-    uint8_t Code; // the first code of the table (0x85 for the pages of RussianWords)
     TVocabularyTable Table;
 };
 

@@ -2,6 +2,7 @@
 
 #include "core/encoding/GreekEncoding.h"
 #include "core/encoding/UnicodeGreek.h"
+#include "core/encoding/Utf8.h"
 #include "core/encoding/Windows1251.h"
 
 #include <array>
@@ -11,7 +12,6 @@ namespace orvel {
 
 namespace {
 
-constexpr int DiacriticFirst = 0xC0, DiacriticLast = 0xDC;
 constexpr char32_t LeftQuote = 0x00AB, RightQuote = 0x00BB, Ellipsis = 0x2026;
 
 bool IsAsciiLetter(char32_t c) {
@@ -48,12 +48,6 @@ std::string Describe(std::u32string_view chars) {
     char code[16];
     std::snprintf(code, sizeof code, "' (U+%04X)", unsigned(chars.empty() ? 0 : chars[0]));
     return text + code;
-}
-
-std::u32string DecodeUtf8(std::string_view text) {
-    TSourceChars chars;
-    DecodeSourceLine(text, chars);
-    return std::move(chars.Chars);
 }
 
 // The marks that the internal letter shows with a diacritic code.
@@ -152,51 +146,18 @@ TSourceScript SourceScriptOf(TArticleLanguage Language) {
     }
 }
 
-void AppendUtf8(std::string& Out, char32_t c) {
-    if (c < 0x80) {
-        Out += char(c);
-    } else if (c < 0x800) {
-        Out += char(0xC0 | (c >> 6));
-        Out += char(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        Out += char(0xE0 | (c >> 12));
-        Out += char(0x80 | ((c >> 6) & 0x3F));
-        Out += char(0x80 | (c & 0x3F));
-    } else {
-        Out += char(0xF0 | (c >> 18));
-        Out += char(0x80 | ((c >> 12) & 0x3F));
-        Out += char(0x80 | ((c >> 6) & 0x3F));
-        Out += char(0x80 | (c & 0x3F));
-    }
-}
-
 int DecodeSourceLine(std::string_view Line, TSourceChars& Out) {
     Out.Chars.clear();
     Out.Columns.clear();
     int column = 1;
     for (size_t i = 0; i < Line.size(); ++column) {
-        const auto b = uint8_t(Line[i]);
-        int length = 0;
-        char32_t c = 0, min = 0;
-        if (b < 0x80)
-            length = 1, c = b;
-        else if (b >= 0xC2 && b <= 0xDF)
-            length = 2, c = b & 0x1F, min = 0x80;
-        else if (b >= 0xE0 && b <= 0xEF)
-            length = 3, c = b & 0x0F, min = 0x800;
-        else if (b >= 0xF0 && b <= 0xF4)
-            length = 4, c = b & 0x07, min = 0x10000;
-        bool ok = length > 0 && i + size_t(length) <= Line.size();
-        for (int k = 1; ok && k < length; ++k) {
-            const auto next = uint8_t(Line[i + size_t(k)]);
-            ok = (next & 0xC0) == 0x80;
-            c = (c << 6) | (next & 0x3F);
-        }
-        if (!ok || c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+        char32_t c = 0;
+        const size_t length = ReadUtf8(Line, i, c);
+        if (length == 0)
             return column;
         Out.Chars += c;
         Out.Columns.push_back(column);
-        i += size_t(length);
+        i += length;
     }
     return 0;
 }
@@ -289,7 +250,7 @@ std::string DecodeUnit(TSourceScript Script, std::string_view Bytes, size_t P, s
 // A unit is one byte, or a diacritic code with its letter: every answer is worked out once.
 struct TUnitTable {
     std::array<std::string, 256> Single;
-    std::array<std::string, (DiacriticLast - DiacriticFirst + 1) * 58> Pair; // letters 'A'..'z'
+    std::array<std::string, (kDiacriticLast - kDiacriticFirst + 1) * 58> Pair; // letters 'A'..'z'
 };
 
 std::array<TUnitTable, 6> MakeUnitTables() {
@@ -301,11 +262,11 @@ std::array<TUnitTable, 6> MakeUnitTables() {
             const std::string byte(1, char(b));
             table.Single[size_t(b)] = DecodeUnit(TSourceScript(script), byte, 0, length);
         }
-        for (int code = DiacriticFirst; code <= DiacriticLast; ++code)
+        for (int code = kDiacriticFirst; code <= kDiacriticLast; ++code)
             for (int letter = 'A'; letter <= 'z'; ++letter) {
                 const std::string pair = {char(code), char(letter)};
                 std::string unit = DecodeUnit(TSourceScript(script), pair, 0, length);
-                const size_t index = size_t(code - DiacriticFirst) * 58 + size_t(letter - 'A');
+                const size_t index = size_t(code - kDiacriticFirst) * 58 + size_t(letter - 'A');
                 table.Pair[index] = length == 2 ? unit : std::string();
             }
     }
@@ -320,11 +281,11 @@ std::string DecodeSourceUnit(TSourceScript Script, std::string_view Bytes, size_
     const TUnitTable& table = tables[size_t(Script)];
     const auto b = uint8_t(Bytes[P]);
     Length = 1;
-    if (b >= DiacriticFirst && b <= DiacriticLast && P + 1 < Bytes.size()) {
+    if (IsDiacriticCode(b) && P + 1 < Bytes.size()) {
         const auto letter = uint8_t(Bytes[P + 1]);
         if (letter >= 'A' && letter <= 'z') {
             const std::string& pair =
-                table.Pair[size_t(b - DiacriticFirst) * 58 + size_t(letter - 'A')];
+                table.Pair[size_t(b - kDiacriticFirst) * 58 + size_t(letter - 'A')];
             if (!pair.empty()) {
                 Length = 2;
                 return pair;

@@ -36,8 +36,6 @@ struct TSourceChars {
 // well-formed (every column counts one code point).
 int DecodeSourceLine(std::string_view Line, TSourceChars& Out);
 
-void AppendUtf8(std::string& Out, char32_t Code);
-
 // Converts the unit at Chars[I] to bytes, appended to Out, and advances I past it (a letter
 // takes its combining marks along). False, with Error set, when the character has no place
 // in the script; I is advanced all the same.

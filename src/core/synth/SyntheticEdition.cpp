@@ -5,6 +5,7 @@
 // bytes are filled with two-byte word references and a full stop.
 #include "core/synth/SyntheticEdition.h"
 
+#include "core/article/ArticleCodes.h"
 #include "core/article/VocabularyTables.h"
 #include "core/base/OrvelError.h"
 #include "core/dictionary/DataFileCheck.h"
@@ -428,17 +429,17 @@ std::vector<THead> MakeHeads(TRandom& random, size_t count) {
         for (int k = 0; k < homonyms && heads.size() < count; ++k) {
             std::string bytes;
             if (homonyms > 1) {
-                bytes = "\x80";
-                bytes += char(0x41 + k);
+                bytes = char(CodeArticleMark);
+                bytes += char(ReferenceIndexOfRow(1 + k));
             } else if (random.PerMille(4)) {
-                bytes = "\x80";
-                bytes += char(0x40 + random.Below(26));
+                bytes = char(CodeArticleMark);
+                bytes += char(ReferenceIndexOfRow(int(random.Below(26))));
             }
             if (random.Below(100000) < 15)
-                bytes += '\x1F';
+                bytes += char(CodeMark);
             bytes += word;
-            heads.push_back(
-                {bytes, HeadKey(std::string_view(bytes).substr(bytes[0] == '\x80' ? 2 : 0)), kind});
+            const size_t keyStart = uint8_t(bytes[0]) == CodeArticleMark ? 2 : 0;
+            heads.push_back({bytes, HeadKey(std::string_view(bytes).substr(keyStart)), kind});
         }
     }
     std::stable_sort(heads.begin(), heads.end(),
@@ -533,7 +534,7 @@ public:
     void Language(uint8_t language) {
         if (State.Language == language)
             return;
-        Out += char(0x06 + language);
+        Out += char(CodeLatin + language);
         State.Language = language;
         State.InWord = false;
     }
@@ -541,7 +542,7 @@ public:
     void Style(uint8_t style) {
         if (State.Style == style)
             return;
-        Out += char(0x03 + style);
+        Out += char(CodeNormal + style);
         State.Style = style;
         State.InWord = false;
     }
@@ -562,28 +563,28 @@ public:
 
     void Reference(uint8_t code, uint32_t row) {
         Out += char(code);
-        Out += char(0x40 + row);
+        Out += char(ReferenceIndexOfRow(int(row)));
         State.InWord = false;
         switch (code) {
-        case 0x80:
+        case CodeArticleMark:
             State.Language = Greek;
             break;
-        case 0x81:
+        case CodeAuthor:
             Set(Latin, Normal);
             break;
-        case 0x82:
+        case CodeRussianSign:
             Set(Russian, Italic);
             break;
-        case 0x83:
+        case CodeLatinSign:
             Set(Latin, Italic);
             break;
-        case 0x84:
+        case CodeIndefinitePhrase:
             Set(Russian, Normal);
             break;
-        case 0x91:
+        case CodeGreekEnding:
             Set(Greek, Bold);
             break;
-        case 0x92:
+        case CodeVowelQuantity:
             Set(Greek, Normal);
             break;
         default: // the frequent Russian words
@@ -592,13 +593,15 @@ public:
         }
     }
 
-    void RussianWord(uint32_t row) { Reference(uint8_t(0x85 + row / 192), row % 192); }
+    void RussianWord(uint32_t row) {
+        Reference(ReferenceCodeOfRow(TVocabularyTable::RussianWords, int(row)), row);
+    }
 
     // The one-byte words: the head-word abbreviations, the Greek articles and four Russian words.
     void Fixed(uint8_t code) {
         Out += char(code);
         State.InWord = false;
-        if (code == 0x0E || code == 0x14 || code == 0x12 || code == 0x13)
+        if (IsHeadAbbreviationCode(code) || IsGreekArticleCode(code))
             Set(Greek, Normal);
         else
             Set(Russian, Italic);
@@ -608,11 +611,11 @@ public:
         Out += char(code);
         State.InWord = false;
         State.Numbered = true;
-        if (code == 0x0B)
+        if (code == CodeDeeperMeaning)
             State.Level = State.Level < 2 ? State.Level + 1 : 2;
-        else if (code == 0x0C && State.Level > 0)
+        else if (code == CodeUpperMeaning && State.Level > 0)
             --State.Level;
-        else if (code == 0x0D && State.Level == 2)
+        else if (code == CodeTopMeaning && State.Level == 2)
             State.Level = 0;
         Set(Russian, Normal);
     }
@@ -787,7 +790,7 @@ public:
             if (Random.PerMille(800))
                 FrequentWord();
             else
-                W.Reference(0x84, Random.Skewed(107));
+                W.Reference(CodeIndefinitePhrase, Random.Skewed(107));
         }
         if (Remaining() == 1)
             W.Sign('.');
@@ -830,76 +833,82 @@ private:
 
     void Opening() {
         if (Random.PerMille(40))
-            W.Reference(0x92, Random.Below(109));
+            W.Reference(CodeVowelQuantity, Random.Below(109));
         switch (Head->Kind) {
         case TKind::Noun:
-            W.Reference(0x91, Random.Skewed(156));
+            W.Reference(CodeGreekEnding, Random.Skewed(156));
             if (Random.PerMille(700)) {
                 const uint32_t x = Random.Below(3);
                 if (x < 2)
-                    W.Fixed(x == 0 ? 0x12 : 0x13);
+                    W.Fixed(x == 0 ? CodeHo : CodeHe);
                 else
                     W.Word(Greek, "t\300o");
             }
             break;
         case TKind::Adjective:
-            W.Reference(0x91, Random.Skewed(156));
-            W.Reference(0x91, Random.Skewed(156));
+            W.Reference(CodeGreekEnding, Random.Skewed(156));
+            W.Reference(CodeGreekEnding, Random.Skewed(156));
             break;
         case TKind::Verb:
             if (Random.PerMille(500)) {
                 W.Sign('(');
-                W.Reference(0x83, Rows.Future.Pick(Random));
+                W.Reference(CodeLatinSign, Rows.Future.Pick(Random));
                 W.Word(Greek, GreekWord(true));
                 for (uint32_t k = Random.Below(3); k > 0; --k) {
                     W.Sign(',');
-                    W.Reference(0x83, Rows.Past.Pick(Random));
+                    W.Reference(CodeLatinSign, Rows.Past.Pick(Random));
                     W.Word(Greek, GreekWord(true));
                 }
                 W.Sign(')');
             }
             break;
         case TKind::Adverb:
-            W.Reference(0x83, Rows.Parts.Pick(Random));
+            W.Reference(CodeLatinSign, Rows.Parts.Pick(Random));
             break;
         case TKind::Name:
-            W.Reference(0x91, Random.Skewed(156));
-            W.Fixed(Random.PerMille(500) ? 0x12 : 0x13);
+            W.Reference(CodeGreekEnding, Random.Skewed(156));
+            W.Fixed(Random.PerMille(500) ? CodeHo : CodeHe);
             RussianRaw(NameWords().Pick(Random));
             if (Random.PerMille(500))
-                W.Fixed(0x15);
+                W.Fixed(CodeIn);
             RussianRaw(Places().Pick(Random));
             break;
         }
         if (Random.PerMille(100)) {
-            W.Reference(0x82, Rows.Dialects.Pick(Random));
+            W.Reference(CodeRussianSign, Rows.Dialects.Pick(Random));
             W.Word(Greek, GreekWord(true));
         }
         if (Random.PerMille(50))
-            W.Reference(0x83, Rows.Grammar.Pick(Random));
+            W.Reference(CodeLatinSign, Rows.Grammar.Pick(Random));
     }
 
     void CrossReference() {
         if (Random.PerMille(500))
-            W.Reference(0x82, Rows.SeeAlso.Pick(Random));
+            W.Reference(CodeRussianSign, Rows.SeeAlso.Pick(Random));
         else
             W.Sign('=');
         W.Word(Greek, GreekWord(true));
     }
 
     void MeaningCode() {
-        uint8_t code = 0x0A;
+        uint8_t code = CodeNextMeaning;
         const uint32_t x = Random.Below(100);
         if (W.State.Numbered) {
             switch (W.State.Level) {
             case 0:
-                code = Depth >= 1 && x < 25 ? 0x0B : x < 27 ? 0x0C : x < 29 ? 0x0D : 0x0A;
+                code = Depth >= 1 && x < 25 ? CodeDeeperMeaning
+                       : x < 27             ? CodeUpperMeaning
+                       : x < 29             ? CodeTopMeaning
+                                            : CodeNextMeaning;
                 break;
             case 1:
-                code = x < 55 ? 0x0A : x < 80 ? 0x0C : Depth >= 2 && x < 92 ? 0x0B : 0x0D;
+                code = x < 55                 ? CodeNextMeaning
+                       : x < 80               ? CodeUpperMeaning
+                       : Depth >= 2 && x < 92 ? CodeDeeperMeaning
+                                              : CodeTopMeaning;
                 break;
             default:
-                code = x < 50 ? 0x0A : x < 75 ? 0x0C : 0x0D;
+                code = x < 50 ? CodeNextMeaning : x < 75 ? CodeUpperMeaning : CodeTopMeaning;
                 break;
             }
         }
@@ -910,7 +919,7 @@ private:
         if (Numbered)
             MeaningCode();
         if (Random.PerMille(80))
-            W.Reference(0x82, Rows.Labels.Pick(Random));
+            W.Reference(CodeRussianSign, Rows.Labels.Pick(Random));
         Translation(1 + Random.Below(4));
         for (uint32_t k = Random.Below(Numbered ? 4 : 2); k > 0; --k)
             Example();
@@ -923,7 +932,7 @@ private:
                 if (x < 40)
                     W.Sign(',');
                 else if (x < 50)
-                    W.Fixed(x < 46 ? 0x0F : 0x10);
+                    W.Fixed(x < 46 ? CodeAnd : CodeOr);
             }
             TranslationItem();
         }
@@ -936,15 +945,16 @@ private:
         } else if (x < 660) {
             std::string word = RussianText().Frequent(Random);
             if (Random.PerMille(5))
-                word += '\x1F';
+                word += char(CodeMark);
             RussianRaw(word);
         } else if (x < 700) {
-            W.Fixed(Random.PerMille(500) ? 0x11 : 0x15);
+            W.Fixed(Random.PerMille(500) ? CodeTo : CodeIn);
             RussianRaw(RussianText().Pick(Random));
         } else if (x < 760) {
-            W.Reference(0x84, Random.Skewed(107));
+            W.Reference(CodeIndefinitePhrase, Random.Skewed(107));
         } else if (x < 790) {
-            W.Reference(0x82, Random.PerMille(500) ? Random.Below(192) : Rows.Labels.Pick(Random));
+            W.Reference(CodeRussianSign,
+                        Random.PerMille(500) ? Random.Below(192) : Rows.Labels.Pick(Random));
         } else if (x < 820) {
             W.Sign('(');
             W.Style(Italic);
@@ -956,10 +966,11 @@ private:
         } else if (x < 850) {
             W.Sign('(');
             if (Random.PerMille(300))
-                W.Reference(0x83, Rows.With.Pick(Random));
+                W.Reference(CodeLatinSign, Rows.With.Pick(Random));
             else if (Random.PerMille(300))
                 W.Sign('+');
-            W.Reference(0x83, Random.PerMille(700) ? Rows.Cases.Pick(Random) : Random.Below(93));
+            W.Reference(CodeLatinSign,
+                        Random.PerMille(700) ? Rows.Cases.Pick(Random) : Random.Below(93));
             W.Sign(')');
         } else if (x < 860) {
             W.Sign('<');
@@ -984,20 +995,20 @@ private:
             RussianRaw(RussianText().Pick(Random));
             W.Sign(Random.PerMille(500) ? '!' : '?');
         } else if (x < 910) {
-            W.Reference(0x82, Rows.LatinLabel.Pick(Random));
+            W.Reference(CodeRussianSign, Rows.LatinLabel.Pick(Random));
             W.Language(Latin);
             W.Style(Italic);
             W.Word(Latin, LatinText().Pick(Random));
             W.Word(Latin, LatinText().Pick(Random));
         } else if (x < 913) {
-            W.Reference(0x82, Rows.HebrewLabel.Pick(Random));
+            W.Reference(CodeRussianSign, Rows.HebrewLabel.Pick(Random));
             SymbolRun();
         } else if (x < 930) {
             if (Random.PerMille(200))
                 W.Sign(Random.PerMille(500) ? '=' : '*');
             W.Word(Greek, GreekWord(true));
         } else if (x < 960) {
-            W.Reference(0x81, Random.Skewed(141));
+            W.Reference(CodeAuthor, Random.Skewed(141));
         } else {
             FrequentWord();
         }
@@ -1035,21 +1046,21 @@ private:
             const bool last = j + 1 == words;
             const uint32_t x = Random.Below(100);
             if (x < 12)
-                W.Fixed(Random.PerMille(700) ? 0x0E : 0x14);
+                W.Fixed(Random.PerMille(700) ? CodeHeadOneLetter : CodeHeadTwoLetters);
             else if (x < 20)
-                W.Fixed(Random.PerMille(500) ? 0x12 : 0x13);
+                W.Fixed(Random.PerMille(500) ? CodeHo : CodeHe);
             else if (x < 42 && !last)
                 W.Word(Greek, Particles().Pick(Random));
             else
                 W.Word(Greek, GreekWord(last));
             if (Random.PerMille(20))
-                W.Reference(0x92, Random.Below(109));
+                W.Reference(CodeVowelQuantity, Random.Below(109));
         }
         if (Random.PerMille(100))
             W.Sign("?!#"[Random.Below(3)]);
         Translation(1 + Random.Below(4));
         if (Random.PerMille(350)) {
-            W.Reference(0x81, Random.Skewed(141));
+            W.Reference(CodeAuthor, Random.Skewed(141));
             if (Random.PerMille(600))
                 W.Word(Latin, Works().Pick(Random));
             if (Random.PerMille(700)) {
@@ -1091,10 +1102,10 @@ TSyntheticEdition GenerateSyntheticEdition(uint32_t Seed) {
     TBodyGenerator generator(bodyRandom, result.Dic);
     for (size_t i = 0; i < count; ++i) {
         result.Starts.push_back(uint32_t(result.Dic.size()));
-        result.Dic += '\x01';
+        result.Dic += char(RecordStart);
         result.Dic += heads[i].Bytes;
         generator.Body(heads[i], sizes[i]);
-        result.Dic += '\x02';
+        result.Dic += char(RecordEnd);
     }
     result.Starts.push_back(uint32_t(result.Dic.size()));
     if (result.Dic.size() != edition.DicSize)

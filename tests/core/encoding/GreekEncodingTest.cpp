@@ -282,6 +282,28 @@ TEST(GreekFontCapitalToInternal, PrefixAndCapital) {
     EXPECT_EQ(FontCapitalToInternal('A', 'A'), "");
 }
 
+// The display form of every capital with a breathing starts with a prefix glyph, and no other
+// glyph is one: the plain text and the search both take the next glyph along on this test.
+TEST(GreekFontCapitalToInternal, PrefixGlyphsAreThoseCapitalsAreDrawnWith) {
+    std::set<int> drawn;
+    for (uint8_t code : AllCodes()) {
+        for (int capital = 'A'; capital <= 'Y'; ++capital) {
+            const std::string glyphs = GreekLetterToFont(code, static_cast<uint8_t>(capital));
+            if (glyphs.size() == 2) {
+                drawn.insert(static_cast<uint8_t>(glyphs[0]));
+            }
+        }
+    }
+    std::set<int> prefixes;
+    for (int b = 0; b < 256; ++b) {
+        if (IsCapitalPrefixGlyph(static_cast<uint8_t>(b))) {
+            prefixes.insert(b);
+        }
+    }
+    EXPECT_EQ(prefixes, drawn);
+    EXPECT_EQ(prefixes, (std::set<int>{'"', '%', '&', '\'', '{', '}'}));
+}
+
 TEST(GreekFontWordToInternal, ConvertsTypedText) {
     EXPECT_EQ(FontWordToInternal(Bytes({0xD3, 'm', '1', 'r', 'a'})),
               Bytes({0xC4, 'g', 'l', 0xC0, 'e', 'q', 'a'}));
