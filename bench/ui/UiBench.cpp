@@ -12,10 +12,10 @@
 #include "platform/RtfReader.h"
 #include "support/GeneratedDictionary.h"
 #include "support/TempDir.h"
-#include "ui/ArticlePane.h"
 #include "ui/MainWindow.h"
-#include "ui/SearchLine.h"
-#include "ui/WordListBox.h"
+#include "ui/article/ArticlePane.h"
+#include "ui/lookup/SearchLine.h"
+#include "ui/widgets/WordListBox.h"
 
 #include <QApplication>
 #include <QDir>

@@ -7,12 +7,12 @@
 #include "platform/InputMode.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/SingleInstance.h"
-#include "ui/ArticlePane.h"
-#include "ui/DialogBox.h"
-#include "ui/HelpWindow.h"
-#include "ui/OrvelHint.h"
 #include "ui/PostedMessages.h"
-#include "ui/SearchLine.h"
+#include "ui/article/ArticlePane.h"
+#include "ui/dialogs/DialogBox.h"
+#include "ui/dialogs/HelpWindow.h"
+#include "ui/lookup/SearchLine.h"
+#include "ui/widgets/OrvelHint.h"
 
 #include <QApplication>
 #include <QClipboard>

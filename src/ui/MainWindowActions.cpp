@@ -2,13 +2,13 @@
 // pop-up menus and the tool bars that point to them, and the wiring of the controls.
 #include "core/appmodel/MainActions.h"
 #include "platform/Clipboard.h"
-#include "ui/ArticlePane.h"
 #include "ui/MainWindow.h"
 #include "ui/PostedMessages.h"
-#include "ui/SearchLine.h"
-#include "ui/ToolIcons.h"
-#include "ui/VkrStatusBar.h"
-#include "ui/WordListBox.h"
+#include "ui/article/ArticlePane.h"
+#include "ui/lookup/SearchLine.h"
+#include "ui/widgets/ToolIcons.h"
+#include "ui/widgets/VkrStatusBar.h"
+#include "ui/widgets/WordListBox.h"
 
 #include <QAction>
 #include <QApplication>

@@ -5,8 +5,8 @@
 #include "core/dictionary/MainDictionary.h"
 #include "platform/Clipboard.h"
 #include "platform/RichTextAdapter.h"
-#include "ui/ArticlePane.h"
 #include "ui/MainWindow.h"
+#include "ui/article/ArticlePane.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -1,12 +1,12 @@
 // The controls of the main window and how they are laid out.
 #include "core/appmodel/StatusMessages.h"
-#include "ui/ArticlePane.h"
 #include "ui/MainWindow.h"
 #include "ui/PostedMessages.h"
-#include "ui/SearchLine.h"
-#include "ui/StatusIcons.h"
-#include "ui/VkrStatusBar.h"
-#include "ui/WordListBox.h"
+#include "ui/article/ArticlePane.h"
+#include "ui/lookup/SearchLine.h"
+#include "ui/widgets/StatusIcons.h"
+#include "ui/widgets/VkrStatusBar.h"
+#include "ui/widgets/WordListBox.h"
 
 #include <QHeaderView>
 #include <QSplitter>

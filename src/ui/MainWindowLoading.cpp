@@ -5,8 +5,8 @@
 #include "core/dictionary/MainDictionary.h"
 #include "core/storage/SettingsStore.h"
 #include "platform/QtSettingsStore.h"
-#include "ui/ArticlePane.h"
 #include "ui/MainWindow.h"
+#include "ui/article/ArticlePane.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -9,8 +9,8 @@
 #include "platform/TextProperties.h"
 #include "ui/MainWindow.h"
 #include "ui/PostedMessages.h"
-#include "ui/SearchLine.h"
-#include "ui/WordListBox.h"
+#include "ui/lookup/SearchLine.h"
+#include "ui/widgets/WordListBox.h"
 
 #include <QApplication>
 #include <QPointer>

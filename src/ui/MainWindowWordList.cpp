@@ -3,10 +3,10 @@
 #include "core/appmodel/WordListBlock.h"
 #include "core/article/ArticleRenderer.h"
 #include "core/dictionary/MainDictionary.h"
-#include "ui/ArticlePane.h"
 #include "ui/MainWindow.h"
 #include "ui/PostedMessages.h"
-#include "ui/WordListBox.h"
+#include "ui/article/ArticlePane.h"
+#include "ui/widgets/WordListBox.h"
 
 #include <QApplication>
 #include <QScopedValueRollback>

@@ -7,12 +7,12 @@
 #include "core/encoding/Windows1251.h"
 #include "platform/Clipboard.h"
 #include "platform/RichTextAdapter.h"
-#include "ui/ArticlePane.h"
-#include "ui/HelpWindow.h"
 #include "ui/PostedMessages.h"
-#include "ui/SearchLine.h"
-#include "ui/VkrStatusBar.h"
-#include "ui/WordListBox.h"
+#include "ui/article/ArticlePane.h"
+#include "ui/dialogs/HelpWindow.h"
+#include "ui/lookup/SearchLine.h"
+#include "ui/widgets/VkrStatusBar.h"
+#include "ui/widgets/WordListBox.h"
 
 #include <QAction>
 #include <QClipboard>

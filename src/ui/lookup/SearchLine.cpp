@@ -1,4 +1,4 @@
-#include "ui/SearchLine.h"
+#include "ui/lookup/SearchLine.h"
 
 #include "platform/InputMode.h"
 #include "platform/TextProperties.h"

@@ -1,4 +1,4 @@
-#include "ui/WordListBox.h"
+#include "ui/widgets/WordListBox.h"
 
 #include "core/encoding/GreekEncoding.h"
 
