@@ -1,5 +1,6 @@
 // The controls of the main window and how they are laid out.
 #include "core/appmodel/StatusMessages.h"
+#include "platform/RichTextAttributes.h"
 #include "ui/MainWindow.h"
 #include "ui/PostedMessages.h"
 #include "ui/article/ArticlePane.h"
@@ -113,7 +114,7 @@ void TFormOrvel::CreateControls() {
     RichEditClipboard->setObjectName(QStringLiteral("RichEditClipboard"));
     RichEditClipboard->setEnabled(false);
     RichEditClipboard->hide();
-    RichEditClipboard->document()->setDefaultFont(QFont(QStringLiteral("Times New Roman")));
+    RichEditClipboard->document()->setDefaultFont(QFont(QtFontName(RussianFontName)));
 
     ImageListStatusBar = new TImageList(DrawStatusIcons(devicePixelRatio()), this);
     ImageListStatusBar->setObjectName(QStringLiteral("ImageListStatusBar"));

@@ -6,6 +6,7 @@
 #include "platform/Clipboard.h"
 #include "platform/InputMode.h"
 #include "platform/RichTextAdapter.h"
+#include "platform/RichTextAttributes.h"
 #include "platform/TextProperties.h"
 #include "ui/MainWindow.h"
 #include "ui/PostedMessages.h"
@@ -56,7 +57,7 @@ void TFormOrvel::PasteToSearchLine(bool allowSpaces) {
         const TRichTextAttributes& first = runs.front().Attributes;
         const int charset = first.Charset.value_or(0);
         RichEditSearch->SetLineFont(first.FontName, charset);
-        if (first.FontName == QLatin1String("Orvel000"))
+        if (first.FontName == QtFontName(GreekFontName))
             RichEditSearch->Filter()->SetMode(TInputMode::Greek, false);
         else if (charset == CharsetRussian)
             RichEditSearch->Filter()->SetMode(TInputMode::Russian, false);
