@@ -35,11 +35,13 @@ TErrorBoxHandler& PreviousErrorBoxHandler() {
 
 } // namespace
 
-TFormOrvel::TBusyScope::TBusyScope(TFormOrvel& form) : FForm(form) {
+TFormOrvel::TBusyScope::TBusyScope(TFormOrvel& form) : FForm(form), FWasBusy(form.FBusy) {
     FForm.FBusy = true;
 }
 
 TFormOrvel::TBusyScope::~TBusyScope() {
+    if (FWasBusy)
+        return; // an outer scope still holds the window
     FForm.FBusy = false;
     FForm.ScheduleActionUpdate();
     FForm.TakeDroppedLookup();

@@ -73,6 +73,20 @@ public:
     QAction* Action(TMainAction action) const { return FActions[size_t(action)]; }
     const TStatusMessage& RememberedStatus() const { return FStatus; }
 
+    // FBusy for the life of a scope. Scopes nest: only the outermost one clears FBusy when it
+    // ends, which lets the actions come back and runs the lookups dropped meanwhile.
+    class TBusyScope {
+    public:
+        explicit TBusyScope(TFormOrvel& form);
+        ~TBusyScope();
+        TBusyScope(const TBusyScope&) = delete;
+        TBusyScope& operator=(const TBusyScope&) = delete;
+
+    private:
+        TFormOrvel& FForm;
+        bool FWasBusy;
+    };
+
     // Status operations: information, warning and error messages are remembered; progress
     // and hints are shown without replacing the remembered message.
     void StatusInfo(const QString& text, int helpContext = 0);
@@ -140,17 +154,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // FBusy for the life of a scope; clearing it lets the actions come back.
-    class TBusyScope {
-    public:
-        explicit TBusyScope(TFormOrvel& form);
-        ~TBusyScope();
-        TBusyScope(const TBusyScope&) = delete;
-        TBusyScope& operator=(const TBusyScope&) = delete;
-
-    private:
-        TFormOrvel& FForm;
-    };
     enum class TReport { InternalError, Error };
 
     // Runs work, reporting whatever it throws in the status line instead of letting it reach

@@ -327,6 +327,26 @@ private slots:
         QVERIFY(form->close());
     }
 
+    void anInnerBusyScopeLeavesTheWindowBusy() {
+        TUiTestData data;
+        auto form = data.MakeForm();
+        QVERIFY(ShowAndLoad(*form));
+        {
+            TFormOrvel::TBusyScope outer(*form);
+            { TFormOrvel::TBusyScope inner(*form); }
+            QVERIFY(form->Busy());
+            QVERIFY(!form->close());
+            // A lookup asked for now waits for the outer scope.
+            TypeIntoSearchLine(*form, "l3go~");
+            QTest::keyClick(form->RichEditSearch, Qt::Key_Return);
+            QTest::qWait(30);
+            QCOMPARE(form->ArticleIndex(), -1);
+        }
+        QVERIFY(!form->Busy());
+        QTRY_COMPARE(form->ArticleIndex(), Lookup(*form, "l3go~"));
+        QVERIFY(form->isVisible());
+    }
+
     void theBlockScrollsAtItsEdges() {
         TUiTestData data;
         auto form = data.MakeForm();
