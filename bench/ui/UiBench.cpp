@@ -159,7 +159,7 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < articles; ++i) {
         const int32_t index = anyArticle(random);
         const auto t0 = Clock::now();
-        form.GoToArticle(index, 0, {}, false, true, false, 0);
+        form.GoToArticle({.Index = index, .Show = true});
         form.RichEditArticle->viewport()->repaint();
         opening.Add(Milliseconds(Clock::now() - t0));
     }
@@ -169,9 +169,9 @@ int main(int argc, char* argv[]) {
             longest = i;
     TFigures openingLongest;
     for (int i = 0; i < 20; ++i) {
-        form.GoToArticle(longest == 0 ? 1 : 0, 0, {}, false, true, false, 0);
+        form.GoToArticle({.Index = longest == 0 ? 1 : 0, .Show = true});
         const auto t0 = Clock::now();
-        form.GoToArticle(longest, 0, {}, false, true, false, 0);
+        form.GoToArticle({.Index = longest, .Show = true});
         form.RichEditArticle->viewport()->repaint();
         openingLongest.Add(Milliseconds(Clock::now() - t0));
     }

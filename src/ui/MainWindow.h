@@ -12,6 +12,7 @@
 #include "core/settings/Preference.h"
 #include "platform/Paths.h"
 #include "platform/Sounds.h"
+#include "ui/article/ArticleTarget.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -100,10 +101,9 @@ public:
     // rules once FBusy is clear.
     void DisableActionsWithProgress(const QString& text);
 
-    // Opens an article: positions the word list on it and, with show, shows it in the
-    // article pane with the mark or the saved selection.
-    void GoToArticle(int32_t index, int32_t start, const std::string& noteFile, bool inNote,
-                     bool show, bool mark, int32_t length);
+    // Goes to a target: positions the word list on its article and, with Show, shows it in
+    // the article pane with the mark or the saved selection.
+    void GoToArticle(const TArticleTarget& target);
     // Renders an article into the article pane, marking length bytes at markStart.
     void ShowArticle(int32_t index, int32_t markStart, int32_t markLength);
     // Fills the word list with the block of head words around an article.

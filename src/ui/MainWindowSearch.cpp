@@ -28,13 +28,13 @@ void TFormOrvel::SearchLineFocusEntered() {
 
 void TFormOrvel::SearchGreek() {
     RichEditSearch->setFocus();
-    RichEditSearch->SetInputMode(true, true, TInputMode::Greek);
+    RichEditSearch->SetInputMode(TInputMode::Greek, {.Clear = true, .SwitchKeyboard = true});
     StatusInfo(QStringLiteral("Строка поиска подготовлена для ввода греческого слова или фразы"));
 }
 
 void TFormOrvel::SearchRussian() {
     RichEditSearch->setFocus();
-    RichEditSearch->SetInputMode(true, true, TInputMode::Russian);
+    RichEditSearch->SetInputMode(TInputMode::Russian, {.Clear = true, .SwitchKeyboard = true});
     StatusInfo(QStringLiteral("Строка поиска подготовлена для ввода русского слова или фразы"));
 }
 
@@ -124,7 +124,7 @@ void TFormOrvel::SearchLine(int flags) {
     StatusProgress(QString());
     const int32_t index = FDictionary->FindWord(key);
     if (index != -1) {
-        GoToArticle(index, 0, std::string(), false, flags & SEARCH_SHOW, false, 0);
+        GoToArticle({.Index = index, .Show = bool(flags & SEARCH_SHOW)});
         if (active)
             active->setFocus();
     }

@@ -84,30 +84,34 @@ void TFormOrvel::ListOpen(int listNumber) {
     if (!item)
         return;
     const TWordDescriptor descriptor = item->Descriptor(); // the list is rebuilt on the way
-    GoToArticle(descriptor.ArticleIndex, descriptor.SelStart, descriptor.NoteFile,
-                descriptor.InNote, true, descriptor.Found, descriptor.SelLength);
+    GoToArticle({.Index = descriptor.ArticleIndex,
+                 .Start = descriptor.SelStart,
+                 .Length = descriptor.SelLength,
+                 .NoteFile = descriptor.NoteFile,
+                 .InNote = descriptor.InNote,
+                 .Show = true,
+                 .Mark = descriptor.Found});
     list->setFocus();
 }
 
-void TFormOrvel::GoToArticle(int32_t index, int32_t start, const std::string& /*noteFile*/,
-                             bool /*inNote*/, bool show, bool mark, int32_t length) {
+void TFormOrvel::GoToArticle(const TArticleTarget& target) {
     if (!FLoaded || FDictionary->Count() == 0)
         return;
-    index = std::clamp(index, 0, FDictionary->LastIndex());
+    const int32_t index = std::clamp(target.Index, 0, FDictionary->LastIndex());
     if (index != FListCenter)
         BuildWordBlock(index);
-    if (!show)
+    if (!target.Show)
         return;
     FArticleIndex = index;
     RichEditArticle->setUpdatesEnabled(false);
     // Notes are shown in the article pane's stead once the note pane exists; until then a
     // place in a note opens its article.
-    if (mark)
-        ShowArticle(index, start, length);
+    if (target.Mark)
+        ShowArticle(index, target.Start, target.Length);
     else
         ShowArticle(index, 0, 0);
     RichEditArticle->setFocus();
-    MarkTargetPane(RichEditArticle, mark, start, length);
+    MarkTargetPane(RichEditArticle, target.Mark, target.Start, target.Length);
     RichEditArticle->setUpdatesEnabled(true);
 }
 

@@ -353,7 +353,7 @@ private slots:
         QVERIFY(ShowAndLoad(*form));
         const int32_t count = form->Dictionary().Count();
         QVERIFY(count > 100);
-        form->GoToArticle(count / 2, 0, {}, false, false, false, 0);
+        form->GoToArticle({.Index = count / 2});
         QCOMPARE(form->ListCenter(), count / 2);
         const int32_t last = form->Block().Last;
 
@@ -368,7 +368,7 @@ private slots:
         QCOMPARE(form->ListCenter(), last);
 
         // The dictionary's last article ends the scrolling.
-        form->GoToArticle(count - 1, 0, {}, false, false, false, 0);
+        form->GoToArticle({.Index = count - 1});
         QCOMPARE(form->Block().Last, count - 1);
         form->ListBoxWords->setCurrentRow(39);
         form->ListBoxWords->setCurrentRow(40);
@@ -389,7 +389,8 @@ private slots:
         const int32_t article = Lookup(*form, "l3go~");
         const std::string text = form->Dictionary().GetArticleText(article);
         const int32_t length = int32_t(text.size());
-        form->GoToArticle(article, length - 4, {}, false, true, true, 4);
+        form->GoToArticle(
+            {.Index = article, .Start = length - 4, .Length = 4, .Show = true, .Mark = true});
         const QTextDocument* document = form->RichEditArticle->document();
         QVERIFY(!document->toPlainText().contains(u'\u00B6'));
         const QTextCursor selection = form->RichEditArticle->textCursor();
@@ -400,7 +401,7 @@ private slots:
         QCOMPARE(selection.selectionEnd(), int(document->toPlainText().trimmed().size()) - 1);
 
         // A saved selection without marks is restored as it was.
-        form->GoToArticle(article, 2, {}, false, true, false, 3);
+        form->GoToArticle({.Index = article, .Start = 2, .Length = 3, .Show = true});
         QCOMPARE(form->RichEditArticle->textCursor().selectionStart(), 2);
         QCOMPARE(form->RichEditArticle->textCursor().selectionEnd(), 5);
     }
@@ -409,7 +410,7 @@ private slots:
         TUiTestData data;
         auto form = data.MakeForm();
         QVERIFY(ShowAndLoad(*form));
-        form->GoToArticle(Lookup(*form, "l3go~"), 0, {}, false, true, false, 0);
+        form->GoToArticle({.Index = Lookup(*form, "l3go~"), .Show = true});
         QTRY_VERIFY(form->Action(A::SearchSelectAll)->isEnabled());
         QVERIFY(!form->Action(A::SearchCopy)->isEnabled());
         form->Action(A::SearchSelectAll)->trigger();
@@ -433,7 +434,7 @@ private slots:
         form->ApplyListFonts();
         QCOMPARE(form->ListBoxGoto->ItemHeight(), 22);
         QVERIFY(form->ListBoxWords->font().bold());
-        form->GoToArticle(10, 0, {}, false, false, false, 0);
+        form->GoToArticle({.Index = 10});
         QCOMPARE(form->ListBoxWords->visualItemRect(form->ListBoxWords->item(0)).height(), 22);
         QCOMPARE(form->ListBoxWords->font().family(), QString("Orvel000"));
     }

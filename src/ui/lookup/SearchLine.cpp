@@ -59,12 +59,12 @@ void TSearchLine::SetLineFont(const QString& fontName, int charset) {
     updateGeometry();
 }
 
-void TSearchLine::SetInputMode(bool clear, bool switchKeyboard, TInputMode mode) {
-    if (clear)
-        this->clear();
+void TSearchLine::SetInputMode(TInputMode mode, TInputModeOptions options) {
+    if (options.Clear)
+        clear();
     const TTypedFormat format = InputModeFormat(mode);
     SetLineFont(QString::fromLatin1(format.FontName), format.Charset);
-    FFilter->SetMode(mode, switchKeyboard);
+    FFilter->SetMode(mode, options.SwitchKeyboard);
 }
 
 TInputMode TSearchLine::Mode() const {
