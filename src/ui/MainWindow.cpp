@@ -4,14 +4,14 @@
 #include "core/dictionary/MainDictionary.h"
 #include "core/storage/SettingsStore.h"
 #include "platform/Fonts.h"
-#include "platform/InputMode.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/SingleInstance.h"
 #include "ui/PostedMessages.h"
-#include "ui/article/ArticlePane.h"
+#include "ui/article/ArticleView.h"
 #include "ui/dialogs/DialogBox.h"
 #include "ui/dialogs/HelpWindow.h"
-#include "ui/lookup/SearchLine.h"
+#include "ui/lists/ListPanel.h"
+#include "ui/lookup/LookupPanel.h"
 #include "ui/widgets/OrvelHint.h"
 
 #include <QApplication>
@@ -84,6 +84,12 @@ TFormOrvel::~TFormOrvel() {
     disconnect(QGuiApplication::clipboard(), nullptr, this, nullptr);
     for (QObject* child : findChildren<QObject*>())
         disconnect(child, nullptr, this, nullptr);
+    // Nor into the panels: they go now, and their controls, which go with the base classes,
+    // find nobody to call.
+    delete FLookupPanel;
+    delete FArticleView;
+    for (TListPanel* list : {FHistoryList, FBookmarkList, FSearchList})
+        delete list;
     SetErrorBoxHandler(std::move(PreviousErrorBoxHandler()));
     // The lists' items and the dictionary go before the guard is given up.
     FDictionary.reset();
@@ -141,11 +147,9 @@ void TFormOrvel::showEvent(QShowEvent* event) {
         if (FEnvironment.Guard)
             FEnvironment.Guard->Announce();
         PageControl->setCurrentIndex(ListWords);
-        PanelNote->hide();
+        FArticleView->WindowShown();
         ApplyLeftWidth();
-        RichEditSearch->setFocus();
-        QTextCharFormat format = InputModeCharFormat(TInputMode::Greek);
-        RichEditArticle->setCurrentCharFormat(format);
+        FLookupPanel->FocusSearchLine();
         PostMessage(WM_STARTUP_LOAD);
     });
 }
