@@ -12,10 +12,10 @@
 #include "platform/RtfReader.h"
 #include "support/GeneratedDictionary.h"
 #include "support/TempDir.h"
-#include "ui/ArticlePane.h"
 #include "ui/MainWindow.h"
-#include "ui/SearchLine.h"
-#include "ui/WordListBox.h"
+#include "ui/article/ArticlePane.h"
+#include "ui/lookup/SearchLine.h"
+#include "ui/widgets/WordListBox.h"
 
 #include <QApplication>
 #include <QDir>
@@ -125,6 +125,14 @@ int main(int argc, char* argv[]) {
     QCoreApplication::processEvents();
 
     TMainDictionary& dictionary = form.Dictionary();
+    // The controls the measurements type into and repaint, by their names.
+    auto* searchLine = form.findChild<TSearchLine*>(QStringLiteral("RichEditSearch"));
+    auto* wordList = form.findChild<TWordListBox*>(QStringLiteral("ListBoxWords"));
+    auto* articlePane = form.findChild<TArticlePane*>(QStringLiteral("RichEditArticle"));
+    if (!searchLine || !wordList || !articlePane) {
+        std::fprintf(stderr, "the window lacks a control the bench measures\n");
+        return 1;
+    }
     std::mt19937 random(7);
     std::uniform_int_distribution<int32_t> anyArticle(0, dictionary.Count() - 1);
 
@@ -134,16 +142,16 @@ int main(int argc, char* argv[]) {
     const int warmUp = 50;
     for (int w = -warmUp; w < keystrokeWords; ++w) {
         const std::string word = InternalToFontWord(dictionary.GetHeadWord(anyArticle(random)));
-        form.RichEditSearch->clear();
-        form.RichEditSearch->setFocus();
+        searchLine->clear();
+        searchLine->setFocus();
         for (const char c : word) {
             const QString text = QChar(char16_t(uint8_t(c)));
             const auto t0 = Clock::now();
-            SendKey(form.RichEditSearch, Qt::Key_unknown, text);
+            SendKey(searchLine, Qt::Key_unknown, text);
             const auto t1 = Clock::now();
             QCoreApplication::sendPostedEvents(&form);
             const auto t2 = Clock::now();
-            form.ListBoxWords->viewport()->repaint();
+            wordList->viewport()->repaint();
             const auto t3 = Clock::now();
             if (w < 0)
                 continue;
@@ -159,8 +167,8 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < articles; ++i) {
         const int32_t index = anyArticle(random);
         const auto t0 = Clock::now();
-        form.GoToArticle(index, 0, {}, false, true, false, 0);
-        form.RichEditArticle->viewport()->repaint();
+        form.GoToArticle({.Index = index, .Show = true});
+        articlePane->viewport()->repaint();
         opening.Add(Milliseconds(Clock::now() - t0));
     }
     int32_t longest = 0;
@@ -169,10 +177,10 @@ int main(int argc, char* argv[]) {
             longest = i;
     TFigures openingLongest;
     for (int i = 0; i < 20; ++i) {
-        form.GoToArticle(longest == 0 ? 1 : 0, 0, {}, false, true, false, 0);
+        form.GoToArticle({.Index = longest == 0 ? 1 : 0, .Show = true});
         const auto t0 = Clock::now();
-        form.GoToArticle(longest, 0, {}, false, true, false, 0);
-        form.RichEditArticle->viewport()->repaint();
+        form.GoToArticle({.Index = longest, .Show = true});
+        articlePane->viewport()->repaint();
         openingLongest.Add(Milliseconds(Clock::now() - t0));
     }
     QCoreApplication::processEvents();

@@ -4,15 +4,15 @@
 #include "core/dictionary/MainDictionary.h"
 #include "core/storage/SettingsStore.h"
 #include "platform/Fonts.h"
-#include "platform/InputMode.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/SingleInstance.h"
-#include "ui/ArticlePane.h"
-#include "ui/DialogBox.h"
-#include "ui/HelpWindow.h"
-#include "ui/OrvelHint.h"
 #include "ui/PostedMessages.h"
-#include "ui/SearchLine.h"
+#include "ui/article/ArticleView.h"
+#include "ui/dialogs/DialogBox.h"
+#include "ui/dialogs/HelpWindow.h"
+#include "ui/lists/ListPanel.h"
+#include "ui/lookup/LookupPanel.h"
+#include "ui/widgets/OrvelHint.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -35,11 +35,13 @@ TErrorBoxHandler& PreviousErrorBoxHandler() {
 
 } // namespace
 
-TFormOrvel::TBusyScope::TBusyScope(TFormOrvel& form) : FForm(form) {
+TFormOrvel::TBusyScope::TBusyScope(TFormOrvel& form) : FForm(form), FWasBusy(form.FBusy) {
     FForm.FBusy = true;
 }
 
 TFormOrvel::TBusyScope::~TBusyScope() {
+    if (FWasBusy)
+        return; // an outer scope still holds the window
     FForm.FBusy = false;
     FForm.ScheduleActionUpdate();
     FForm.TakeDroppedLookup();
@@ -82,6 +84,12 @@ TFormOrvel::~TFormOrvel() {
     disconnect(QGuiApplication::clipboard(), nullptr, this, nullptr);
     for (QObject* child : findChildren<QObject*>())
         disconnect(child, nullptr, this, nullptr);
+    // Nor into the panels: they go now, and their controls, which go with the base classes,
+    // find nobody to call.
+    delete FLookupPanel;
+    delete FArticleView;
+    for (TListPanel* list : {FHistoryList, FBookmarkList, FSearchList})
+        delete list;
     SetErrorBoxHandler(std::move(PreviousErrorBoxHandler()));
     // The lists' items and the dictionary go before the guard is given up.
     FDictionary.reset();
@@ -139,11 +147,9 @@ void TFormOrvel::showEvent(QShowEvent* event) {
         if (FEnvironment.Guard)
             FEnvironment.Guard->Announce();
         PageControl->setCurrentIndex(ListWords);
-        PanelNote->hide();
+        FArticleView->WindowShown();
         ApplyLeftWidth();
-        RichEditSearch->setFocus();
-        QTextCharFormat format = InputModeCharFormat(TInputMode::Greek);
-        RichEditArticle->setCurrentCharFormat(format);
+        FLookupPanel->FocusSearchLine();
         PostMessage(WM_STARTUP_LOAD);
     });
 }

@@ -1,46 +1,49 @@
-// The main window: the search line over the four lists at the left, the article pane (and the
-// note pane below it) at the right, the status line, menus and tool bars. It owns the
-// dictionary and the preferences for its whole life. Work that an event asks for is posted to
-// the window as a message and runs after the event has returned; FBusy keeps such work from
-// running twice, and FLoaded keeps everything that needs the dictionary waiting for it.
+// The main window: a shell around the panels that own the controls and their behaviour. At the
+// left the lookup panel's search line over the page control, whose tabs are the word list and
+// the lists of history, bookmarks and full-text results; at the right the article view. The
+// shell lays the panels out and wires them, and keeps what belongs to the whole window: the
+// actions and their enabling, the status line, menus and tool bars, the posted messages, the
+// window state, loading and closing, help and About. It owns the dictionary and the
+// preferences for its whole life. Work that an event asks for is posted to the window as a
+// message and runs after the event has returned; FBusy keeps such work from running twice, and
+// FLoaded keeps everything that needs the dictionary waiting for it.
 #pragma once
 
 #include "core/appmodel/MainActions.h"
 #include "core/appmodel/StatusMessages.h"
-#include "core/appmodel/WordListBlock.h"
 #include "core/article/VocabularyTables.h"
+#include "core/dictionary/WordDescriptor.h"
 #include "core/settings/Preference.h"
 #include "platform/Paths.h"
 #include "platform/Sounds.h"
+#include "ui/article/ArticleTarget.h"
 
 #include <QMainWindow>
-#include <QPointer>
 #include <array>
 #include <exception>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QAction;
 class QMenu;
 class QSplitter;
 class QTabWidget;
-class QTextEdit;
-class QHeaderView;
 class QTimer;
 class QToolBar;
 class QWidget;
 
 namespace orvel {
 
-class TArticlePane;
+class TArticleView;
 class THelpWindow;
 class TImageList;
+class TListPanel;
+class TLookupPanel;
 class TMainDictionary;
-class TSearchLine;
 class TSettingsStore;
 class TSingleInstance;
 class TVkrStatusBar;
-class TWordListBox;
 
 class TFormOrvel : public QMainWindow {
     Q_OBJECT
@@ -61,9 +64,6 @@ public:
 
     bool Busy() const { return FBusy; }
     bool Loaded() const { return FLoaded; }
-    int32_t ArticleIndex() const { return FArticleIndex; }
-    int32_t ListCenter() const { return FListCenter; }
-    const TWordBlock& Block() const { return FBlock; }
     TMainDictionary& Dictionary() { return *FDictionary; }
     TPreference& Preference() { return FPreference; }
     const TVocabulary& Vocabulary() const { return FVocabulary; }
@@ -72,6 +72,26 @@ public:
     TSettingsStore& Store() { return *FEnvironment.Store; }
     QAction* Action(TMainAction action) const { return FActions[size_t(action)]; }
     const TStatusMessage& RememberedStatus() const { return FStatus; }
+
+    // The panels.
+    TLookupPanel& LookupPanel() { return *FLookupPanel; }
+    const TLookupPanel& LookupPanel() const { return *FLookupPanel; }
+    TArticleView& ArticleView() { return *FArticleView; }
+    const TArticleView& ArticleView() const { return *FArticleView; }
+
+    // FBusy for the life of a scope. Scopes nest: only the outermost one clears FBusy when it
+    // ends, which lets the actions come back and runs the lookups dropped meanwhile.
+    class TBusyScope {
+    public:
+        explicit TBusyScope(TFormOrvel& form);
+        ~TBusyScope();
+        TBusyScope(const TBusyScope&) = delete;
+        TBusyScope& operator=(const TBusyScope&) = delete;
+
+    private:
+        TFormOrvel& FForm;
+        bool FWasBusy;
+    };
 
     // Status operations: information, warning and error messages are remembered; progress
     // and hints are shown without replacing the remembered message.
@@ -86,49 +106,15 @@ public:
     // rules once FBusy is clear.
     void DisableActionsWithProgress(const QString& text);
 
-    // Opens an article: positions the word list on it and, with show, shows it in the
-    // article pane with the mark or the saved selection.
-    void GoToArticle(int32_t index, int32_t start, const std::string& noteFile, bool inNote,
-                     bool show, bool mark, int32_t length);
-    // Renders an article into the article pane, marking length bytes at markStart.
-    void ShowArticle(int32_t index, int32_t markStart, int32_t markLength);
-    // Fills the word list with the block of head words around an article.
-    void BuildWordBlock(int32_t centre);
+    // Goes to a target: positions the word list on its article and, with Show, shows it in
+    // the article pane with the mark or the saved selection.
+    void GoToArticle(const TArticleTarget& target);
     // Gives the lists the list font of the preferences and shows the current article again.
     void ApplyListFonts();
-    // Fills the search line from the clipboard: at most 32 characters of one font.
-    void PasteToSearchLine(bool allowSpaces);
-    // The search string of the search line; empty (after reporting why) when it has none.
-    std::string BuildSearchKey(bool forFullText);
 
     // Re-evaluates every action's enabling rule.
     void UpdateActions();
     TMainWindowState ActionState() const;
-
-    // Controls, by their names.
-    TSearchLine* RichEditSearch = nullptr;
-    QTabWidget* PageControl = nullptr;
-    TWordListBox* ListBoxWords = nullptr;
-    TWordListBox* ListBoxGoto = nullptr;
-    TWordListBox* ListBoxBookmarks = nullptr;
-    TWordListBox* ListBoxSearch = nullptr;
-    QSplitter* SplitterLeftRight = nullptr;
-    QWidget* PanelLeft = nullptr;
-    QWidget* PanelRight = nullptr;
-    QSplitter* SplitterNote = nullptr;
-    TArticlePane* RichEditArticle = nullptr;
-    QWidget* PanelNote = nullptr;
-    QHeaderView* HeaderControlNote = nullptr;
-    TArticlePane* RichEditNote = nullptr;
-    QTextEdit* RichEditClipboard = nullptr;
-    TVkrStatusBar* StatusBar = nullptr;
-    TImageList* ImageListStatusBar = nullptr;
-    QToolBar* ToolBarMain = nullptr;
-    QToolBar* ToolBarText = nullptr;
-    QMenu* PopupMenuSearch = nullptr;
-    QMenu* PopupMenuArticle = nullptr;
-    QMenu* mnuDebug = nullptr;
-    THelpWindow* HelpWindow = nullptr; // created on first use
 
 signals:
     // The loading sequence ended, loaded or not.
@@ -140,17 +126,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // FBusy for the life of a scope; clearing it lets the actions come back.
-    class TBusyScope {
-    public:
-        explicit TBusyScope(TFormOrvel& form);
-        ~TBusyScope();
-        TBusyScope(const TBusyScope&) = delete;
-        TBusyScope& operator=(const TBusyScope&) = delete;
-
-    private:
-        TFormOrvel& FForm;
-    };
     enum class TReport { InternalError, Error };
 
     // Runs work, reporting whatever it throws in the status line instead of letting it reach
@@ -181,20 +156,20 @@ private:
     void WriteWindowState();
     void ApplyLeftWidth();
 
-    // Search line (MainWindowSearch.cpp).
+    // The search line's commands (MainWindowSearch.cpp).
     void SearchLineFocusEntered();
     void SearchGreek();
     void SearchRussian();
     void SearchPaste();
     void TakeDroppedLookup();
 
-    // Word lists (MainWindowWordList.cpp).
-    TWordListBox* ListByNumber(int number) const;
-    void WordListRowChanged(int row);
-    void MarkTargetPane(QTextEdit* pane, bool mark, int32_t start, int32_t length);
+    // The lists of the page control (MainWindowWordList.cpp).
+    TListPanel* ListPanel(int listNumber) const;
+    std::optional<TWordDescriptor> SelectedWord(int listNumber) const;
+    void FocusList(int listNumber);
     void PageChanged(int page);
 
-    // Article pane (MainWindowArticle.cpp).
+    // The article view's commands and the debug menu (MainWindowArticle.cpp).
     void SearchSelectAll();
     void SearchCopy();
     void ViewArticleEnum(bool checked);
@@ -223,15 +198,32 @@ private:
     std::array<QAction*, MainActionCount> FActions{};
     QTimer* FActionTimer = nullptr;
 
+    // The panels; each owns its controls.
+    TLookupPanel* FLookupPanel = nullptr;
+    TArticleView* FArticleView = nullptr;
+    TListPanel* FHistoryList = nullptr;
+    TListPanel* FBookmarkList = nullptr;
+    TListPanel* FSearchList = nullptr;
+
+    // The window's own controls, by their names.
+    QSplitter* SplitterLeftRight = nullptr;
+    QWidget* PanelLeft = nullptr;
+    QTabWidget* PageControl = nullptr;
+    QWidget* PanelRight = nullptr;
+    TVkrStatusBar* StatusBar = nullptr;
+    TImageList* ImageListStatusBar = nullptr;
+    QToolBar* ToolBarMain = nullptr;
+    QToolBar* ToolBarText = nullptr;
+    QMenu* PopupMenuSearch = nullptr;
+    QMenu* PopupMenuArticle = nullptr;
+    QMenu* mnuDebug = nullptr;
+    THelpWindow* HelpWindow = nullptr; // created on first use
+
     bool FBusy = false;
     bool FLoaded = false;
     bool FShownOnce = false;
-    bool FBuildingBlock = false;
     bool FClipboardHasText = false;
     int FDroppedLookupFlags = 0; // lookups dropped while busy, run once it ends
-    int32_t FArticleIndex = -1;
-    int32_t FListCenter = -1;
-    TWordBlock FBlock;
     int32_t FStartLeftWidth = 0; // the left panel's width read from the settings
     TStatusMessage FStatus;      // the remembered status message
     QStringList FMissingFonts;

@@ -1,14 +1,14 @@
 // The main window's commands: actions with their hints and enabling rules, the menus, the
-// pop-up menus and the tool bars that point to them, and the wiring of the controls.
+// pop-up menus and the tool bars that point to them, and the wiring of the panels.
 #include "core/appmodel/MainActions.h"
 #include "platform/Clipboard.h"
-#include "ui/ArticlePane.h"
 #include "ui/MainWindow.h"
 #include "ui/PostedMessages.h"
-#include "ui/SearchLine.h"
-#include "ui/ToolIcons.h"
-#include "ui/VkrStatusBar.h"
-#include "ui/WordListBox.h"
+#include "ui/article/ArticleView.h"
+#include "ui/lists/ListPanel.h"
+#include "ui/lookup/LookupPanel.h"
+#include "ui/widgets/ToolIcons.h"
+#include "ui/widgets/VkrStatusBar.h"
 
 #include <QAction>
 #include <QApplication>
@@ -173,29 +173,32 @@ void TFormOrvel::CreateMenus() {
 }
 
 void TFormOrvel::ConnectControls() {
-    TSearchLine* line = RichEditSearch;
-    connect(line, &TSearchLine::CharacterTyped, this,
+    TLookupPanel* lookup = FLookupPanel;
+    connect(lookup, &TLookupPanel::SearchLineEdited, this,
             [this] { PostMessage(WM_SEARCH_LINE, SEARCH_WORDS_TAB); });
-    connect(line, &TSearchLine::TextEdited, this,
-            [this] { PostMessage(WM_SEARCH_LINE, SEARCH_WORDS_TAB); });
-    connect(line, &TSearchLine::EnterReleased, this,
+    connect(lookup, &TLookupPanel::SearchLineEntered, this,
             [this] { PostMessage(WM_SEARCH_LINE, SEARCH_SHOW); });
-    connect(line, &TSearchLine::DownReleased, this, [this] { PostMessage(WM_FOCUS_WORD_LIST); });
-    connect(line, &TSearchLine::ContextMenuRequested, this,
+    connect(lookup, &TLookupPanel::WordListWanted, this,
+            [this] { PostMessage(WM_FOCUS_WORD_LIST); });
+    connect(lookup, &TLookupPanel::SearchLineMenuRequested, this,
             [this](const QPoint& at) { PopupMenuSearch->popup(at); });
-    connect(line, &TSearchLine::FocusEntered, this,
+    connect(lookup, &TLookupPanel::SearchLineFocused, this,
             [this] { Guarded(TReport::InternalError, [&] { SearchLineFocusEntered(); }); });
-    connect(line, &QTextEdit::textChanged, this, &TFormOrvel::ScheduleActionUpdate);
+    connect(lookup, &TLookupPanel::WordOpenRequested, this,
+            [this] { PostMessage(WM_LIST_OPEN, ListWords); });
+    connect(lookup, &TLookupPanel::BlockEndReached, this,
+            [this](int32_t index) { PostMessage(WM_WORD_LIST_CLICK, index); });
+    connect(lookup, &TLookupPanel::StateChanged, this, &TFormOrvel::ScheduleActionUpdate);
+    connect(lookup, &TLookupPanel::StatusReported, this, &TFormOrvel::RememberStatus);
 
-    connect(RichEditArticle, &QTextEdit::selectionChanged, this, &TFormOrvel::ScheduleActionUpdate);
-    connect(RichEditArticle, &TArticlePane::ContextMenuRequested, this,
+    for (TListPanel* list : {FHistoryList, FBookmarkList, FSearchList})
+        connect(list, &TListPanel::OpenRequested, this,
+                [this, list] { PostMessage(WM_LIST_OPEN, list->ListNumber()); });
+
+    connect(FArticleView, &TArticleView::StateChanged, this, &TFormOrvel::ScheduleActionUpdate);
+    connect(FArticleView, &TArticleView::ContextMenuRequested, this,
             [this](const QPoint& at) { PopupMenuArticle->popup(at); });
 
-    for (TWordListBox* list : {ListBoxWords, ListBoxGoto, ListBoxBookmarks, ListBoxSearch})
-        connect(list, &TWordListBox::OpenRequested, this,
-                [this](int number) { PostMessage(WM_LIST_OPEN, number); });
-    connect(ListBoxWords, &QListWidget::currentRowChanged, this,
-            [this](int row) { Guarded(TReport::InternalError, [&] { WordListRowChanged(row); }); });
     connect(PageControl, &QTabWidget::currentChanged, this,
             [this](int page) { Guarded(TReport::InternalError, [&] { PageChanged(page); }); });
 
@@ -223,17 +226,12 @@ TMainWindowState TFormOrvel::ActionState() const {
     TMainWindowState state;
     state.Busy = FBusy;
     state.Loaded = FLoaded;
-    state.SearchLineEmpty = RichEditSearch->IsEmpty();
-    state.ArticleShown = FArticleIndex != -1;
-    state.ArticleSelection = RichEditArticle->textCursor().hasSelection();
     state.ClipboardHasText = FClipboardHasText;
     state.BookmarksTabActive = PageControl->currentIndex() == ListBookmarks;
-    state.BookmarkSelected = ListBoxBookmarks->SelectedWordItem() != nullptr;
+    state.BookmarkSelected = FBookmarkList->HasSelectedWord();
     state.CurrentNoteFileSet = !FPreference.CurrentNoteFile.empty();
-    state.NotePaneVisible = PanelNote->isVisible();
-    state.NoteSelection = RichEditNote->textCursor().hasSelection();
-    state.SearchLineFocusedGreek =
-        RichEditSearch->hasFocus() && RichEditSearch->Mode() == TInputMode::Greek;
+    FLookupPanel->AddActionState(state);
+    FArticleView->AddActionState(state);
     return state;
 }
 

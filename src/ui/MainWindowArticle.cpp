@@ -1,43 +1,36 @@
-// The article pane's commands (select all, copy, the view of meanings) and the debugging
+// The article view's commands (select all, copy, the view of meanings) and the debugging
 // commands of the hidden debug menu.
 #include "core/article/ArticleRenderer.h"
 #include "core/base/OrvelError.h"
 #include "core/dictionary/MainDictionary.h"
 #include "platform/Clipboard.h"
-#include "platform/RichTextAdapter.h"
-#include "ui/ArticlePane.h"
 #include "ui/MainWindow.h"
+#include "ui/article/ArticleView.h"
+#include "ui/lookup/LookupPanel.h"
 
-#include <QAction>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QMimeData>
-#include <QTextCursor>
 
 namespace orvel {
 
 void TFormOrvel::SearchSelectAll() {
-    RichEditArticle->selectAll();
-    ScheduleActionUpdate();
+    FArticleView->SelectAll();
 }
 
 void TFormOrvel::SearchCopy() {
     {
         TBusyScope busy(*this);
         DisableActionsWithProgress(QStringLiteral("Выполняется копирование"));
-        TRichTextAdapter text(RichEditArticle->document());
-        text.SetCursor(RichEditArticle->textCursor());
-        CopySelectionToClipboard(text, FPreference);
+        FArticleView->CopySelection();
     }
     StatusInfo(QStringLiteral("Копирование выделенной части статьи в буфер обмена выполнено"));
 }
 
 void TFormOrvel::ViewArticleEnum(bool checked) {
-    const QTextEdit::LineWrapMode mode = checked ? QTextEdit::NoWrap : QTextEdit::WidgetWidth;
-    RichEditArticle->setLineWrapMode(mode);
-    RichEditNote->setLineWrapMode(mode);
+    FArticleView->SetEnumeratedView(checked);
     StatusInfo(checked ? QStringLiteral("Значения словарной статьи располагаются как список "
                                         "перечислений")
                        : QStringLiteral("Значения словарной статьи располагаются сплошным "
@@ -47,13 +40,7 @@ void TFormOrvel::ViewArticleEnum(bool checked) {
 void TFormOrvel::DebugTranslateWord() {
     if (FBusy)
         return;
-    FArticleIndex = -1;
-    const std::string key = BuildSearchKey(true);
-    if (key.empty()) {
-        RichEditArticle->clear();
-        return;
-    }
-    RichEditArticle->LoadRtfText(RenderArticle(key, FPreference, FVocabulary));
+    FArticleView->ShowText(FLookupPanel->BuildSearchKey(true));
 }
 
 void TFormOrvel::DebugClipboardRtf() {
@@ -66,19 +53,15 @@ void TFormOrvel::DebugClipboardRtf() {
                 break;
             }
     }
-    FArticleIndex = -1;
-    RichEditArticle->clear();
-    QTextCharFormat format;
-    format.setFontFamilies({QStringLiteral("Arial")});
-    QTextCursor cursor(RichEditArticle->document());
-    cursor.insertText(QString::fromLatin1(rtf), format);
+    FArticleView->ShowRawText(QString::fromLatin1(rtf));
 }
 
 void TFormOrvel::DebugSaveArticle() {
-    if (FArticleIndex == -1 || !FLoaded)
+    const int32_t index = FArticleView->ArticleIndex();
+    if (index == -1 || !FLoaded)
         return;
     const std::string rtf =
-        RenderArticle(FDictionary->GetArticleText(FArticleIndex), FPreference, FVocabulary);
+        RenderArticle(FDictionary->GetArticleText(index), FPreference, FVocabulary);
     QFile file(QDir(FEnvironment.Paths.DataFolder()).filePath(QStringLiteral("test.rtf")));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         file.write(rtf.data(), qint64(rtf.size())) != qint64(rtf.size()))

@@ -1,7 +1,7 @@
 // The help window, the documents that come with the program and the About box.
-#include "ui/AboutBox.h"
-#include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/dialogs/AboutBox.h"
+#include "ui/dialogs/HelpWindow.h"
 
 namespace orvel {
 

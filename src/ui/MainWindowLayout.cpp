@@ -1,16 +1,14 @@
-// The controls of the main window and how they are laid out.
+// The layout of the main window: the panels and the window's own controls, and where each goes.
 #include "core/appmodel/StatusMessages.h"
-#include "ui/ArticlePane.h"
 #include "ui/MainWindow.h"
 #include "ui/PostedMessages.h"
-#include "ui/SearchLine.h"
-#include "ui/StatusIcons.h"
-#include "ui/VkrStatusBar.h"
-#include "ui/WordListBox.h"
+#include "ui/article/ArticleView.h"
+#include "ui/lists/ListPanel.h"
+#include "ui/lookup/LookupPanel.h"
+#include "ui/widgets/StatusIcons.h"
+#include "ui/widgets/VkrStatusBar.h"
 
-#include <QHeaderView>
 #include <QSplitter>
-#include <QStandardItemModel>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -19,7 +17,6 @@ namespace orvel {
 namespace {
 
 constexpr int SplitterMinSize = 50;
-constexpr int NoteHeaderButtonWidth = 24;
 
 QWidget* Panel(const QString& name, QWidget* parent) {
     auto* panel = new QWidget(parent);
@@ -30,90 +27,51 @@ QWidget* Panel(const QString& name, QWidget* parent) {
 } // namespace
 
 void TFormOrvel::CreateControls() {
+    // The panels make their controls without a parent; a control joins the window's focus order
+    // when it is placed, so the order of placing below is the order of the Tab key.
+    FLookupPanel = new TLookupPanel(*FDictionary, FPreference, this);
+    FHistoryList = new TListPanel(ListGoto, QStringLiteral("ListBoxGoto"),
+                                  QStringLiteral("TabSheetGoto"), this);
+    FBookmarkList = new TListPanel(ListBookmarks, QStringLiteral("ListBoxBookmarks"),
+                                   QStringLiteral("TabSheetBookmarks"), this);
+    FSearchList = new TListPanel(ListSearch, QStringLiteral("ListBoxSearch"),
+                                 QStringLiteral("TabSheetSearch"), this);
+    FArticleView = new TArticleView(*FDictionary, FPreference, FVocabulary, this);
+
     SplitterLeftRight = new QSplitter(Qt::Horizontal, this);
     SplitterLeftRight->setObjectName(QStringLiteral("SplitterLeftRight"));
     SplitterLeftRight->setChildrenCollapsible(false);
     setCentralWidget(SplitterLeftRight);
 
-    // The left panel: the search line over the four lists.
+    // The left panel: the search line over the page control, whose pages are the lists in the
+    // order of their numbers.
     PanelLeft = Panel(QStringLiteral("PanelLeft"), SplitterLeftRight);
     PanelLeft->setMinimumWidth(SplitterMinSize);
-    RichEditSearch = new TSearchLine(PanelLeft);
-    PageControl = new QTabWidget(PanelLeft);
-    PageControl->setObjectName(QStringLiteral("PageControl"));
-    PageControl->setDocumentMode(true);
-    const struct {
-        TWordListBox** List;
-        const char* Name;
-        const char* Tab;
-        const char* Caption;
-    } lists[] = {
-        {&ListBoxWords, "ListBoxWords", "TabSheetWords", "Words"},
-        {&ListBoxGoto, "ListBoxGoto", "TabSheetGoto", "History"},
-        {&ListBoxBookmarks, "ListBoxBookmarks", "TabSheetBookmarks", "Bookmarks"},
-        {&ListBoxSearch, "ListBoxSearch", "TabSheetSearch", "Search"},
-    };
-    for (int number = 0; number < 4; ++number) {
-        auto* list = new TWordListBox(number, number == ListWords, PageControl);
-        list->setObjectName(QString::fromLatin1(lists[number].Name));
-        list->setProperty("tabSheet", QString::fromLatin1(lists[number].Tab));
-        *lists[number].List = list;
-        PageControl->addTab(list, QString::fromLatin1(lists[number].Caption));
-    }
     auto* left = new QVBoxLayout(PanelLeft);
     left->setContentsMargins(0, 0, 0, 0);
     left->setSpacing(2);
-    left->addWidget(RichEditSearch);
+    left->addWidget(FLookupPanel->SearchLineControl());
+    PageControl = new QTabWidget(PanelLeft);
+    PageControl->setObjectName(QStringLiteral("PageControl"));
+    PageControl->setDocumentMode(true);
     left->addWidget(PageControl, 1);
+    PageControl->addTab(FLookupPanel->WordListControl(), QStringLiteral("Words"));
+    PageControl->addTab(FHistoryList->Control(), QStringLiteral("History"));
+    PageControl->addTab(FBookmarkList->Control(), QStringLiteral("Bookmarks"));
+    PageControl->addTab(FSearchList->Control(), QStringLiteral("Search"));
 
-    // The right panel: the article pane over the note panel.
+    // The right panel: the article view.
     PanelRight = Panel(QStringLiteral("PanelRight"), SplitterLeftRight);
     PanelRight->setMinimumWidth(SplitterMinSize);
-    SplitterNote = new QSplitter(Qt::Vertical, PanelRight);
-    SplitterNote->setObjectName(QStringLiteral("SplitterNote"));
-    SplitterNote->setChildrenCollapsible(false);
-    RichEditArticle = new TArticlePane(SplitterNote);
-    RichEditArticle->setObjectName(QStringLiteral("RichEditArticle"));
-    PanelNote = Panel(QStringLiteral("PanelNote"), SplitterNote);
-    HeaderControlNote = new QHeaderView(Qt::Horizontal, PanelNote);
-    HeaderControlNote->setObjectName(QStringLiteral("HeaderControlNote"));
-    auto* sections = new QStandardItemModel(0, 3, HeaderControlNote);
-    sections->setHorizontalHeaderLabels({QStringLiteral("Notes"), QString(), QString()});
-    HeaderControlNote->setModel(sections);
-    HeaderControlNote->setSectionResizeMode(0, QHeaderView::Stretch);
-    HeaderControlNote->setSectionResizeMode(1, QHeaderView::Fixed);
-    HeaderControlNote->setSectionResizeMode(2, QHeaderView::Fixed);
-    HeaderControlNote->resizeSection(1, NoteHeaderButtonWidth);
-    HeaderControlNote->resizeSection(2, NoteHeaderButtonWidth);
-    HeaderControlNote->setStretchLastSection(false);
-    RichEditNote = new TArticlePane(PanelNote);
-    RichEditNote->setObjectName(QStringLiteral("RichEditNote"));
-    auto* note = new QVBoxLayout(PanelNote);
-    note->setContentsMargins(0, 0, 0, 0);
-    note->setSpacing(0);
-    note->addWidget(HeaderControlNote);
-    note->addWidget(RichEditNote, 1);
-    SplitterNote->addWidget(RichEditArticle);
-    SplitterNote->addWidget(PanelNote);
-    SplitterNote->setStretchFactor(0, 1);
-    SplitterNote->setStretchFactor(1, 0);
-    PanelNote->hide(); // shown only while the article has a note
     auto* right = new QVBoxLayout(PanelRight);
     right->setContentsMargins(0, 0, 0, 0);
-    right->addWidget(SplitterNote);
+    right->addWidget(FArticleView->Control());
 
     SplitterLeftRight->addWidget(PanelLeft);
     SplitterLeftRight->addWidget(PanelRight);
     // The article pane takes what the window gains or loses.
     SplitterLeftRight->setStretchFactor(0, 0);
     SplitterLeftRight->setStretchFactor(1, 1);
-
-    // The conversion buffer of pastes: never shown.
-    RichEditClipboard = new QTextEdit(this);
-    RichEditClipboard->setObjectName(QStringLiteral("RichEditClipboard"));
-    RichEditClipboard->setEnabled(false);
-    RichEditClipboard->hide();
-    RichEditClipboard->document()->setDefaultFont(QFont(QStringLiteral("Times New Roman")));
 
     ImageListStatusBar = new TImageList(DrawStatusIcons(devicePixelRatio()), this);
     ImageListStatusBar->setObjectName(QStringLiteral("ImageListStatusBar"));

@@ -5,8 +5,8 @@
 #include "core/dictionary/MainDictionary.h"
 #include "core/storage/SettingsStore.h"
 #include "platform/QtSettingsStore.h"
-#include "ui/ArticlePane.h"
 #include "ui/MainWindow.h"
+#include "ui/article/ArticleView.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -86,8 +86,7 @@ void TFormOrvel::LoadDocumentIntoArticlePane(TDocument document) {
     if (!file.open(QIODevice::ReadOnly))
         return;
     const QByteArray rtf = file.readAll();
-    if (RichEditArticle->LoadRtfText(std::string_view(rtf.constData(), size_t(rtf.size()))))
-        RichEditArticle->moveCursor(QTextCursor::Start);
+    FArticleView->ShowDocument(std::string_view(rtf.constData(), size_t(rtf.size())));
 }
 
 void TFormOrvel::ReadWindowState() {

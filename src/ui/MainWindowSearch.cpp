@@ -1,22 +1,13 @@
-// The search line: its input modes, its paste, the search key built from its text and the
-// lookup that every keystroke asks for.
+// The search line's commands and the lookup that every keystroke in it asks for: the lookup
+// panel builds the key, the window finds the article and goes to it.
 #include "core/dictionary/MainDictionary.h"
 #include "core/dictionary/SearchTerms.h"
-#include "core/search/SearchTextConversion.h"
-#include "platform/Clipboard.h"
-#include "platform/InputMode.h"
-#include "platform/RichTextAdapter.h"
-#include "platform/TextProperties.h"
 #include "ui/MainWindow.h"
 #include "ui/PostedMessages.h"
-#include "ui/SearchLine.h"
-#include "ui/WordListBox.h"
+#include "ui/lookup/LookupPanel.h"
 
-#include <QApplication>
 #include <QPointer>
 #include <QTabWidget>
-#include <QTextCursor>
-#include <QTextDocument>
 
 namespace orvel {
 
@@ -26,67 +17,19 @@ void TFormOrvel::SearchLineFocusEntered() {
 }
 
 void TFormOrvel::SearchGreek() {
-    RichEditSearch->setFocus();
-    RichEditSearch->SetInputMode(true, true, TInputMode::Greek);
+    FLookupPanel->PrepareInput(TInputMode::Greek);
     StatusInfo(QStringLiteral("Строка поиска подготовлена для ввода греческого слова или фразы"));
 }
 
 void TFormOrvel::SearchRussian() {
-    RichEditSearch->setFocus();
-    RichEditSearch->SetInputMode(true, true, TInputMode::Russian);
+    FLookupPanel->PrepareInput(TInputMode::Russian);
     StatusInfo(QStringLiteral("Строка поиска подготовлена для ввода русского слова или фразы"));
 }
 
 void TFormOrvel::SearchPaste() {
-    PasteToSearchLine(true);
+    if (FLoaded)
+        FLookupPanel->PasteToSearchLine(true);
     StatusInfo(QStringLiteral("Текст из буфера обмена вставлен в строку поиска"));
-}
-
-void TFormOrvel::PasteToSearchLine(bool allowSpaces) {
-    if (!FLoaded)
-        return;
-    RichEditSearch->setFocus();
-    RichEditSearch->clear();
-    QTextDocument* buffer = RichEditClipboard->document();
-    PasteClipboardInto(*buffer);
-    const TRichTextAdapter pasted(buffer);
-    const std::vector<TRichTextRun> runs = SearchLinePasteRuns(pasted, allowSpaces);
-    if (!runs.empty()) {
-        // The line takes the font and charset of the pasted word; the keys stay as they were.
-        const TRichTextAttributes& first = runs.front().Attributes;
-        const int charset = first.Charset.value_or(0);
-        RichEditSearch->SetLineFont(first.FontName, charset);
-        if (first.FontName == QLatin1String("Orvel000"))
-            RichEditSearch->Filter()->SetMode(TInputMode::Greek, false);
-        else if (charset == CharsetRussian)
-            RichEditSearch->Filter()->SetMode(TInputMode::Russian, false);
-        QTextCharFormat format;
-        format.setFontFamilies({first.FontName});
-        format.setProperty(CharsetProperty, charset);
-        QTextCursor cursor(RichEditSearch->document());
-        for (const TRichTextRun& run : runs)
-            cursor.insertText(run.Text, format);
-    }
-    buffer->clear();
-    QTextCursor start(RichEditSearch->document());
-    start.movePosition(QTextCursor::Start);
-    RichEditSearch->setTextCursor(start);
-}
-
-std::string TFormOrvel::BuildSearchKey(bool forFullText) {
-    try {
-        const TRichTextAdapter text(RichEditSearch->document());
-        return RichTextToInternal(text, forFullText);
-    } catch (const TRtfToOrvelException& error) {
-        StatusError(QString::fromUtf8(error.what()));
-        QTextCursor cursor = RichEditSearch->textCursor();
-        cursor.setPosition(error.Position());
-        cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
-        RichEditSearch->setTextCursor(cursor);
-    } catch (const std::exception& error) {
-        StatusInternalError(QString::fromUtf8(error.what()));
-    }
-    return std::string();
 }
 
 void TFormOrvel::SearchLine(int flags) {
@@ -112,9 +55,9 @@ void TFormOrvel::SearchLine(int flags) {
             activateWindow();
         }
         if (flags & SEARCH_PASTE)
-            PasteToSearchLine(false);
-        RichEditSearch->setFocus();
-        key = BuildSearchKey(false);
+            FLookupPanel->PasteToSearchLine(false);
+        FLookupPanel->FocusSearchLine();
+        key = FLookupPanel->BuildSearchKey(false);
     }
     // Russian words are found by the full-text search only.
     if (key.empty() || uint8_t(key[0]) != ScriptGreek)
@@ -123,7 +66,7 @@ void TFormOrvel::SearchLine(int flags) {
     StatusProgress(QString());
     const int32_t index = FDictionary->FindWord(key);
     if (index != -1) {
-        GoToArticle(index, 0, std::string(), false, flags & SEARCH_SHOW, false, 0);
+        GoToArticle({.Index = index, .Show = bool(flags & SEARCH_SHOW)});
         if (active)
             active->setFocus();
     }
@@ -139,7 +82,7 @@ void TFormOrvel::TakeDroppedLookup() {
 
 void TFormOrvel::FocusWordList() {
     PageControl->setCurrentIndex(ListWords);
-    ListBoxWords->setFocus();
+    FLookupPanel->FocusWordList();
     StatusInfo(QStringLiteral("Список словарных статей"));
 }
 

@@ -2,7 +2,7 @@
 // errors, long hints, and help topics opened by a click.
 #include "core/appmodel/StatusMessages.h"
 #include "ui/MainWindow.h"
-#include "ui/VkrStatusBar.h"
+#include "ui/widgets/VkrStatusBar.h"
 
 #include <QCoreApplication>
 

@@ -6,8 +6,8 @@
 #include "platform/Paths.h"
 #include "platform/QtSettingsStore.h"
 #include "support/TempDir.h"
-#include "ui/DialogBox.h"
 #include "ui/MainWindow.h"
+#include "ui/dialogs/DialogBox.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 // The message box, the picker list and the status line as controls of their own.
 #include "core/appmodel/StatusMessages.h"
-#include "ui/DialogBox.h"
-#include "ui/PickerList.h"
-#include "ui/StatusIcons.h"
-#include "ui/VkrStatusBar.h"
+#include "ui/dialogs/DialogBox.h"
+#include "ui/dialogs/PickerList.h"
+#include "ui/widgets/StatusIcons.h"
+#include "ui/widgets/VkrStatusBar.h"
 
 #include <QLabel>
 #include <QPushButton>

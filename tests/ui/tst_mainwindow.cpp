@@ -1,5 +1,6 @@
 // The main window on the sample edition: loading and its failures, the search line and the
-// word list, opening articles, pasting, the status line and the window state.
+// word list, opening articles, pasting, the status line, the window state, and where the panels
+// put their controls.
 #include "UiTestData.h"
 #include "core/dictionary/MainDictionary.h"
 #include "core/dictionary/SearchTerms.h"
@@ -7,15 +8,18 @@
 #include "core/encoding/Windows1251.h"
 #include "platform/Clipboard.h"
 #include "platform/RichTextAdapter.h"
-#include "ui/ArticlePane.h"
-#include "ui/HelpWindow.h"
 #include "ui/PostedMessages.h"
-#include "ui/SearchLine.h"
-#include "ui/VkrStatusBar.h"
-#include "ui/WordListBox.h"
+#include "ui/article/ArticlePane.h"
+#include "ui/article/ArticleView.h"
+#include "ui/dialogs/HelpWindow.h"
+#include "ui/lookup/LookupPanel.h"
+#include "ui/lookup/SearchLine.h"
+#include "ui/widgets/VkrStatusBar.h"
+#include "ui/widgets/WordListBox.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QMenu>
 #include <QMimeData>
 #include <QSettings>
 #include <QStatusTipEvent>
@@ -35,18 +39,55 @@ int32_t Lookup(TFormOrvel& form, const std::string& display) {
                                       FontWordToInternal(display));
 }
 
+// A control of the window, found by its name.
+template <typename T>
+T* Control(const TFormOrvel& form, const char* name) {
+    T* control = form.findChild<T*>(QLatin1String(name));
+    if (!control)
+        qFatal("The window has no control %s", name);
+    return control;
+}
+
+TSearchLine* SearchLine(const TFormOrvel& form) {
+    return Control<TSearchLine>(form, "RichEditSearch");
+}
+
+TWordListBox* WordList(const TFormOrvel& form) {
+    return Control<TWordListBox>(form, "ListBoxWords");
+}
+
+TArticlePane* ArticlePane(const TFormOrvel& form) {
+    return Control<TArticlePane>(form, "RichEditArticle");
+}
+
+QTabWidget* Pages(const TFormOrvel& form) {
+    return Control<QTabWidget>(form, "PageControl");
+}
+
+TVkrStatusBar* StatusBar(const TFormOrvel& form) {
+    return Control<TVkrStatusBar>(form, "StatusBar");
+}
+
+int32_t ListCenter(const TFormOrvel& form) {
+    return form.LookupPanel().ListCenter();
+}
+
+int32_t ArticleShown(const TFormOrvel& form) {
+    return form.ArticleView().ArticleIndex();
+}
+
 QString HeadWordShown(const TFormOrvel& form) {
-    const TWordListItem* item = form.ListBoxWords->SelectedWordItem();
+    const TWordListItem* item = WordList(form)->SelectedWordItem();
     return item ? item->DisplayText() : QString();
 }
 
 QString StatusText(const TFormOrvel& form) {
-    return form.StatusBar->Text();
+    return StatusBar(form)->Text();
 }
 
 void TypeIntoSearchLine(TFormOrvel& form, const QString& keys) {
-    form.RichEditSearch->setFocus();
-    QTest::keyClicks(form.RichEditSearch, keys);
+    SearchLine(form)->setFocus();
+    QTest::keyClicks(SearchLine(form), keys);
 }
 
 QMimeData* RunsMimeData(const std::vector<TRichTextRun>& runs) {
@@ -97,7 +138,7 @@ private slots:
     void loadsTheSampleEditionAndShowsTheReadme() {
         TUiTestData data;
         auto form = data.MakeForm();
-        QSignalSpy drawn(form->StatusBar, &TVkrStatusBar::Drawn);
+        QSignalSpy drawn(StatusBar(*form), &TVkrStatusBar::Drawn);
         QVERIFY(ShowAndLoad(*form));
 
         QStringList progress;
@@ -108,10 +149,10 @@ private slots:
                                         " Выполняется индексирование словаря...",
                                         " Выполняется загрузка заметок..."}));
         QCOMPARE(StatusText(*form), QString(" Словарь готов к работе"));
-        QCOMPARE(form->StatusBar->ImageIndex(), int(TStatusKind::Information));
-        QCOMPARE(form->StatusBar->HelpContext(), 100);
-        QVERIFY(form->RichEditArticle->toPlainText().contains("Orvel"));
-        QCOMPARE(form->ListBoxWords->count(), 0);
+        QCOMPARE(StatusBar(*form)->ImageIndex(), int(TStatusKind::Information));
+        QCOMPARE(StatusBar(*form)->HelpContext(), 100);
+        QVERIFY(ArticlePane(*form)->toPlainText().contains("Orvel"));
+        QCOMPARE(WordList(*form)->count(), 0);
         QVERIFY(form->Loaded());
         QVERIFY(!form->Busy());
         QVERIFY(QDir(data.File("User")).exists());
@@ -136,15 +177,15 @@ private slots:
         QCOMPARE(boxes.Texts, QStringList("Отсутствует обязательный файл: " + path +
                                           "\n\nЦелесообразно полностью переустановить словарь."));
         QCOMPARE(StatusText(*form), " Отсутствует файл: " + path);
-        QCOMPARE(form->StatusBar->ImageIndex(), int(TStatusKind::Error));
-        QCOMPARE(form->StatusBar->HelpContext(), 0);
-        QCOMPARE(form->ListBoxWords->count(), 0);
+        QCOMPARE(StatusBar(*form)->ImageIndex(), int(TStatusKind::Error));
+        QCOMPARE(StatusBar(*form)->HelpContext(), 0);
+        QCOMPARE(WordList(*form)->count(), 0);
         QVERIFY(!form->Loaded());
 
         // Typing looks nothing up; only Exit, help and the documents are left.
         TypeIntoSearchLine(*form, "l3go~\r");
         QTest::qWait(20);
-        QCOMPARE(form->ListBoxWords->count(), 0);
+        QCOMPARE(WordList(*form)->count(), 0);
         QTRY_VERIFY(form->Action(A::OrvelExit)->isEnabled());
         QVERIFY(!form->Action(A::SearchGreek)->isEnabled());
         QVERIFY(form->Action(A::HelpAbout)->isEnabled());
@@ -164,7 +205,7 @@ private slots:
         QCOMPARE(boxes.Texts.size(), 1);
         QVERIFY(boxes.Texts[0].startsWith("Обнаружено изменение файла: " + path + "\n\n"));
         QCOMPARE(StatusText(*form), " Обнаружено изменение файла: " + path);
-        QCOMPARE(form->ListBoxWords->count(), 0);
+        QCOMPARE(WordList(*form)->count(), 0);
         QVERIFY(form->close());
     }
 
@@ -176,35 +217,35 @@ private slots:
         QVERIFY(expected > 0);
 
         TypeIntoSearchLine(*form, "l3go~");
-        QTRY_COMPARE(form->ListCenter(), expected);
+        QTRY_COMPARE(ListCenter(*form), expected);
         const TWordBlock block = WordBlockAround(expected, 40, form->Dictionary().Count());
-        QCOMPARE(form->ListBoxWords->count(), block.Last - block.First + 1);
-        QCOMPARE(form->ListBoxWords->WordItem(0)->Descriptor().ArticleIndex, block.First);
-        QCOMPARE(form->ListBoxWords->currentRow(), expected - block.First);
+        QCOMPARE(WordList(*form)->count(), block.Last - block.First + 1);
+        QCOMPARE(WordList(*form)->WordItem(0)->Descriptor().ArticleIndex, block.First);
+        QCOMPARE(WordList(*form)->currentRow(), expected - block.First);
         QCOMPARE(HeadWordShown(*form), QString(" l3go~"));
-        QCOMPARE(form->ArticleIndex(), -1); // typing alone opens nothing
-        QCOMPARE(form->PageControl->currentIndex(), ListWords);
+        QCOMPARE(ArticleShown(*form), -1); // typing alone opens nothing
+        QCOMPARE(Pages(*form)->currentIndex(), ListWords);
 
         // Each keystroke looks up the text of its moment: one letter less, another article.
-        QTest::keyClick(form->RichEditSearch, Qt::Key_Backspace);
-        QTRY_COMPARE(form->ListCenter(), Lookup(*form, "l3go"));
+        QTest::keyClick(SearchLine(*form), Qt::Key_Backspace);
+        QTRY_COMPARE(ListCenter(*form), Lookup(*form, "l3go"));
 
-        QTest::keyClicks(form->RichEditSearch, "~");
-        QTest::keyClick(form->RichEditSearch, Qt::Key_Return);
-        QTRY_COMPARE(form->ArticleIndex(), expected);
-        QVERIFY(form->RichEditSearch->hasFocus()); // the focus comes back to the line
-        QTextCursor first(form->RichEditArticle->document());
+        QTest::keyClicks(SearchLine(*form), "~");
+        QTest::keyClick(SearchLine(*form), Qt::Key_Return);
+        QTRY_COMPARE(ArticleShown(*form), expected);
+        QVERIFY(SearchLine(*form)->hasFocus()); // the focus comes back to the line
+        QTextCursor first(ArticlePane(*form)->document());
         first.movePosition(QTextCursor::NextCharacter);
         QVERIFY(first.charFormat().fontFamilies().toStringList().contains("Orvel000"));
-        QVERIFY(form->RichEditArticle->toPlainText().startsWith("l3go~"));
+        QVERIFY(ArticlePane(*form)->toPlainText().startsWith("l3go~"));
         QCOMPARE(StatusText(*form), QString());
         QTRY_VERIFY(form->Action(A::SearchSelectAll)->isEnabled());
 
         // Down leads into the word list; the tabs announce themselves.
-        QTest::keyClick(form->RichEditSearch, Qt::Key_Down);
-        QTRY_VERIFY(form->ListBoxWords->hasFocus());
+        QTest::keyClick(SearchLine(*form), Qt::Key_Down);
+        QTRY_VERIFY(WordList(*form)->hasFocus());
         QCOMPARE(StatusText(*form), QString(" Список словарных статей"));
-        form->PageControl->setCurrentIndex(ListGoto);
+        Pages(*form)->setCurrentIndex(ListGoto);
         QCOMPARE(StatusText(*form), QString(" История переходов по словарным статьям"));
     }
 
@@ -213,26 +254,26 @@ private slots:
         auto form = data.MakeForm();
         QVERIFY(ShowAndLoad(*form));
         TypeIntoSearchLine(*form, "l3go~");
-        QTest::keyClick(form->RichEditSearch, Qt::Key_Return);
+        QTest::keyClick(SearchLine(*form), Qt::Key_Return);
         const int32_t article = Lookup(*form, "l3go~");
-        QTRY_COMPARE(form->ArticleIndex(), article);
+        QTRY_COMPARE(ArticleShown(*form), article);
 
         QTRY_VERIFY(form->Action(A::SearchRussian)->isEnabled());
         form->Action(A::SearchRussian)->trigger();
-        QVERIFY(form->RichEditSearch->IsEmpty());
+        QVERIFY(SearchLine(*form)->IsEmpty());
         QCOMPARE(StatusText(*form),
                  QString(" Строка поиска подготовлена для ввода русского слова или фразы"));
-        QTest::keyClicks(form->RichEditSearch, "ckjdj"); // the Russian keys of "слово"
-        QTest::keyClick(form->RichEditSearch, Qt::Key_Return);
+        QTest::keyClicks(SearchLine(*form), "ckjdj"); // the Russian keys of "слово"
+        QTest::keyClick(SearchLine(*form), Qt::Key_Return);
         QTest::qWait(30);
-        QCOMPARE(form->RichEditSearch->toPlainText(), QString("слово"));
-        QCOMPARE(form->ListCenter(), article);
-        QCOMPARE(form->ArticleIndex(), article);
+        QCOMPARE(SearchLine(*form)->toPlainText(), QString("слово"));
+        QCOMPARE(ListCenter(*form), article);
+        QCOMPARE(ArticleShown(*form), article);
         QCOMPARE(HeadWordShown(*form), QString(" l3go~"));
 
         form->Action(A::SearchGreek)->trigger();
-        QVERIFY(form->RichEditSearch->IsEmpty());
-        QCOMPARE(form->RichEditSearch->Mode(), TInputMode::Greek);
+        QVERIFY(SearchLine(*form)->IsEmpty());
+        QCOMPARE(SearchLine(*form)->Mode(), TInputMode::Greek);
     }
 
     void pasteTakesAtMost32CharactersOfOneFont() {
@@ -245,34 +286,34 @@ private slots:
         clipboard->setMimeData(RunsMimeData({Run(QString(50, u'a'), "Orvel000", 0)}));
         QTRY_VERIFY(paste->isEnabled());
         paste->trigger();
-        QCOMPARE(form->RichEditSearch->toPlainText(), QString(32, u'a'));
-        QCOMPARE(form->RichEditSearch->textCursor().position(), 0);
+        QCOMPARE(SearchLine(*form)->toPlainText(), QString(32, u'a'));
+        QCOMPARE(SearchLine(*form)->textCursor().position(), 0);
         QCOMPARE(StatusText(*form), QString(" Текст из буфера обмена вставлен в строку поиска"));
-        QCOMPARE(form->ListCenter(), -1); // no lookup follows a paste
+        QCOMPARE(ListCenter(*form), -1); // no lookup follows a paste
 
         // The first run only: the next font ends the paste; the blank stays for the action.
         clipboard->setMimeData(
             RunsMimeData({Run("l3go~ a", "Orvel000", 0), Run("xyz", "Times New Roman", 204)}));
         QTRY_VERIFY(paste->isEnabled());
         paste->trigger();
-        QCOMPARE(form->RichEditSearch->toPlainText(), QString("l3go~ a"));
-        const TRichTextAdapter line(form->RichEditSearch->document());
+        QCOMPARE(SearchLine(*form)->toPlainText(), QString("l3go~ a"));
+        const TRichTextAdapter line(SearchLine(*form)->document());
         QCOMPARE(line.Attributes(0).FontName, QString("Orvel000"));
 
         // A paste asked for by another program takes the first word and shows its article.
         clipboard->setMimeData(RunsMimeData({Run("l3go~ a", "Orvel000", 0)}));
         QTRY_VERIFY(paste->isEnabled());
         form->PostMessage(WM_SEARCH_LINE, SEARCH_ACTIVATE | SEARCH_PASTE | SEARCH_SHOW);
-        QTRY_COMPARE(form->ArticleIndex(), Lookup(*form, "l3go~"));
-        QCOMPARE(form->RichEditSearch->toPlainText(), QString("l3go~"));
+        QTRY_COMPARE(ArticleShown(*form), Lookup(*form, "l3go~"));
+        QCOMPARE(SearchLine(*form)->toPlainText(), QString("l3go~"));
 
         // Unicode text from other programs is read by its script.
         clipboard->setText(QString::fromUtf8("λόγος"));
         QTRY_VERIFY(paste->isEnabled());
         paste->trigger();
-        QCOMPARE(form->RichEditSearch->toPlainText(), QString::fromUtf8("λόγος"));
-        QTest::keyClick(form->RichEditSearch, Qt::Key_Return);
-        QTRY_COMPARE(form->ArticleIndex(), Lookup(*form, "l3go~"));
+        QCOMPARE(SearchLine(*form)->toPlainText(), QString::fromUtf8("λόγος"));
+        QTest::keyClick(SearchLine(*form), Qt::Key_Return);
+        QTRY_COMPARE(ArticleShown(*form), Lookup(*form, "l3go~"));
     }
 
     void mixedFontsAreReportedAndLookNothingUp() {
@@ -280,17 +321,17 @@ private slots:
         auto form = data.MakeForm();
         QVERIFY(ShowAndLoad(*form));
         TypeIntoSearchLine(*form, "l3");
-        QTextCursor end(form->RichEditSearch->document());
+        QTextCursor end(SearchLine(*form)->document());
         end.movePosition(QTextCursor::End);
         QTextCharFormat arial;
         arial.setFontFamilies({QStringLiteral("Arial")});
         end.insertText("go", arial);
         form->PostMessage(WM_SEARCH_LINE, SEARCH_SHOW);
         QTRY_COMPARE(StatusText(*form), QString(" Смешение нескольких шрифтов в одном слове"));
-        QCOMPARE(form->StatusBar->ImageIndex(), int(TStatusKind::Error));
-        QCOMPARE(form->RichEditSearch->textCursor().selectionStart(), 2);
-        QCOMPARE(form->RichEditSearch->textCursor().selectionEnd(), 3);
-        QCOMPARE(form->ArticleIndex(), -1);
+        QCOMPARE(StatusBar(*form)->ImageIndex(), int(TStatusKind::Error));
+        QCOMPARE(SearchLine(*form)->textCursor().selectionStart(), 2);
+        QCOMPARE(SearchLine(*form)->textCursor().selectionEnd(), 3);
+        QCOMPARE(ArticleShown(*form), -1);
     }
 
     void lookupsArrivingWhileBusyRunOnceItEnds() {
@@ -299,25 +340,25 @@ private slots:
         QVERIFY(ShowAndLoad(*form));
         // A keystroke that arrives while the lookup of the one before shows its progress.
         bool typed = false;
-        connect(form->StatusBar, &TVkrStatusBar::Drawn, form.get(), [&](int kind) {
+        connect(StatusBar(*form), &TVkrStatusBar::Drawn, form.get(), [&](int kind) {
             if (kind != int(TStatusKind::Progress) || typed)
                 return;
             typed = true;
-            QTextCursor end(form->RichEditSearch->document());
+            QTextCursor end(SearchLine(*form)->document());
             end.movePosition(QTextCursor::End);
             end.insertText("3go~");
             form->PostMessage(WM_SEARCH_LINE, SEARCH_WORDS_TAB);
         });
         TypeIntoSearchLine(*form, "l");
         QTRY_VERIFY(typed);
-        QTRY_COMPARE(form->ListCenter(), Lookup(*form, "l3go~"));
+        QTRY_COMPARE(ListCenter(*form), Lookup(*form, "l3go~"));
     }
 
     void closingIsRefusedWhileBusy() {
         TUiTestData data;
         auto form = data.MakeForm();
         bool refused = false;
-        connect(form->StatusBar, &TVkrStatusBar::Drawn, form.get(), [&](int kind) {
+        connect(StatusBar(*form), &TVkrStatusBar::Drawn, form.get(), [&](int kind) {
             if (kind == int(TStatusKind::Progress) && !refused)
                 refused = !form->close();
         });
@@ -327,39 +368,95 @@ private slots:
         QVERIFY(form->close());
     }
 
+    void anInnerBusyScopeLeavesTheWindowBusy() {
+        TUiTestData data;
+        auto form = data.MakeForm();
+        QVERIFY(ShowAndLoad(*form));
+        {
+            TFormOrvel::TBusyScope outer(*form);
+            { TFormOrvel::TBusyScope inner(*form); }
+            QVERIFY(form->Busy());
+            QVERIFY(!form->close());
+            // A lookup asked for now waits for the outer scope.
+            TypeIntoSearchLine(*form, "l3go~");
+            QTest::keyClick(SearchLine(*form), Qt::Key_Return);
+            QTest::qWait(30);
+            QCOMPARE(ArticleShown(*form), -1);
+        }
+        QVERIFY(!form->Busy());
+        QTRY_COMPARE(ArticleShown(*form), Lookup(*form, "l3go~"));
+        QVERIFY(form->isVisible());
+    }
+
     void theBlockScrollsAtItsEdges() {
         TUiTestData data;
         auto form = data.MakeForm();
         QVERIFY(ShowAndLoad(*form));
         const int32_t count = form->Dictionary().Count();
         QVERIFY(count > 100);
-        form->GoToArticle(count / 2, 0, {}, false, false, false, 0);
-        QCOMPARE(form->ListCenter(), count / 2);
-        const int32_t last = form->Block().Last;
+        form->GoToArticle({.Index = count / 2});
+        QCOMPARE(ListCenter(*form), count / 2);
+        const int32_t last = form->LookupPanel().Block().Last;
+        TWordListBox* list = WordList(*form);
+        list->setFocus();
 
-        form->ListBoxWords->setCurrentRow(form->ListBoxWords->count() - 1);
-        QTRY_COMPARE(form->ListCenter(), last);
-        QCOMPARE(form->Block().First, last - 20);
-        QCOMPARE(HeadWordShown(*form), form->ListBoxWords->WordItem(20)->DisplayText());
+        QTest::keyClick(list, Qt::Key_End);
+        QTRY_COMPARE(ListCenter(*form), last);
+        QCOMPARE(form->LookupPanel().Block().First, last - 20);
+        QCOMPARE(HeadWordShown(*form), list->WordItem(20)->DisplayText());
 
         // Inside the block selecting only selects.
-        form->ListBoxWords->setCurrentRow(25);
+        for (int i = 0; i < 5; ++i)
+            QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(list->currentRow(), 25);
         QTest::qWait(20);
-        QCOMPARE(form->ListCenter(), last);
+        QCOMPARE(ListCenter(*form), last);
 
         // The dictionary's last article ends the scrolling.
-        form->GoToArticle(count - 1, 0, {}, false, false, false, 0);
-        QCOMPARE(form->Block().Last, count - 1);
-        form->ListBoxWords->setCurrentRow(39);
-        form->ListBoxWords->setCurrentRow(40);
+        form->GoToArticle({.Index = count - 1});
+        QCOMPARE(form->LookupPanel().Block().Last, count - 1);
+        QTest::keyClick(list, Qt::Key_Up);
+        QTest::keyClick(list, Qt::Key_End);
+        QCOMPARE(list->currentRow(), 40);
         QTest::qWait(20);
-        QCOMPARE(form->ListCenter(), count - 1);
+        QCOMPARE(ListCenter(*form), count - 1);
 
-        // Enter in the list opens the selected word and keeps the focus there.
-        form->ListBoxWords->setFocus();
-        QTest::keyClick(form->ListBoxWords, Qt::Key_Space);
-        QTRY_COMPARE(form->ArticleIndex(), count - 1);
-        QVERIFY(form->ListBoxWords->hasFocus());
+        // Space in the word list opens the selected word and keeps the focus there.
+        QTest::keyClick(list, Qt::Key_Space);
+        QTRY_COMPARE(ArticleShown(*form), count - 1);
+        QVERIFY(list->hasFocus());
+    }
+
+    void theOtherListsOpenTheirSelectedWord_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("page");
+        QTest::newRow("history") << "ListBoxGoto" << int(ListGoto);
+        QTest::newRow("bookmarks") << "ListBoxBookmarks" << int(ListBookmarks);
+        QTest::newRow("search results") << "ListBoxSearch" << int(ListSearch);
+    }
+
+    void theOtherListsOpenTheirSelectedWord() {
+        QFETCH(QString, name);
+        QFETCH(int, page);
+        TUiTestData data;
+        auto form = data.MakeForm();
+        QVERIFY(ShowAndLoad(*form));
+        const int32_t article = Lookup(*form, "l3go~");
+        auto* list = Control<TWordListBox>(*form, name.toLatin1().constData());
+        Pages(*form)->setCurrentIndex(page);
+        list->AddDescriptor(TWordDescriptor(article, form->Dictionary().GetHeadWord(article)));
+        list->setCurrentRow(0);
+        list->setFocus();
+
+        // Space only opens in the word list.
+        QTest::keyClick(list, Qt::Key_Space);
+        QTest::qWait(20);
+        QCOMPARE(ArticleShown(*form), -1);
+
+        QTest::keyClick(list, Qt::Key_Return);
+        QTRY_COMPARE(ArticleShown(*form), article);
+        QCOMPARE(ListCenter(*form), article);
+        QVERIFY(list->hasFocus());
     }
 
     void markedHitReachingTheEndIsSelected() {
@@ -369,10 +466,11 @@ private slots:
         const int32_t article = Lookup(*form, "l3go~");
         const std::string text = form->Dictionary().GetArticleText(article);
         const int32_t length = int32_t(text.size());
-        form->GoToArticle(article, length - 4, {}, false, true, true, 4);
-        const QTextDocument* document = form->RichEditArticle->document();
+        form->GoToArticle(
+            {.Index = article, .Start = length - 4, .Length = 4, .Show = true, .Mark = true});
+        const QTextDocument* document = ArticlePane(*form)->document();
         QVERIFY(!document->toPlainText().contains(u'\u00B6'));
-        const QTextCursor selection = form->RichEditArticle->textCursor();
+        const QTextCursor selection = ArticlePane(*form)->textCursor();
         QVERIFY(selection.hasSelection());
         // The article's last four letters (Russian), before the full stop the pane adds.
         QCOMPARE(selection.selectedText(),
@@ -380,16 +478,16 @@ private slots:
         QCOMPARE(selection.selectionEnd(), int(document->toPlainText().trimmed().size()) - 1);
 
         // A saved selection without marks is restored as it was.
-        form->GoToArticle(article, 2, {}, false, true, false, 3);
-        QCOMPARE(form->RichEditArticle->textCursor().selectionStart(), 2);
-        QCOMPARE(form->RichEditArticle->textCursor().selectionEnd(), 5);
+        form->GoToArticle({.Index = article, .Start = 2, .Length = 3, .Show = true});
+        QCOMPARE(ArticlePane(*form)->textCursor().selectionStart(), 2);
+        QCOMPARE(ArticlePane(*form)->textCursor().selectionEnd(), 5);
     }
 
     void copyPutsRtfAndUnicodeOnTheClipboard() {
         TUiTestData data;
         auto form = data.MakeForm();
         QVERIFY(ShowAndLoad(*form));
-        form->GoToArticle(Lookup(*form, "l3go~"), 0, {}, false, true, false, 0);
+        form->GoToArticle({.Index = Lookup(*form, "l3go~"), .Show = true});
         QTRY_VERIFY(form->Action(A::SearchSelectAll)->isEnabled());
         QVERIFY(!form->Action(A::SearchCopy)->isEnabled());
         form->Action(A::SearchSelectAll)->trigger();
@@ -401,7 +499,7 @@ private slots:
         QVERIFY(copied->text().startsWith(QString::fromUtf8("λόγος")));
         QCOMPARE(StatusText(*form),
                  QString(" Копирование выделенной части статьи в буфер обмена выполнено"));
-        QVERIFY(form->RichEditArticle->textCursor().hasSelection()); // the selection stays
+        QVERIFY(ArticlePane(*form)->textCursor().hasSelection()); // the selection stays
     }
 
     void listFontsFollowThePreferences() {
@@ -411,11 +509,129 @@ private slots:
         form->Preference().ListFontSize = 15;
         form->Preference().ListFontBold = true;
         form->ApplyListFonts();
-        QCOMPARE(form->ListBoxGoto->ItemHeight(), 22);
-        QVERIFY(form->ListBoxWords->font().bold());
-        form->GoToArticle(10, 0, {}, false, false, false, 0);
-        QCOMPARE(form->ListBoxWords->visualItemRect(form->ListBoxWords->item(0)).height(), 22);
-        QCOMPARE(form->ListBoxWords->font().family(), QString("Orvel000"));
+        QCOMPARE(Control<TWordListBox>(*form, "ListBoxGoto")->ItemHeight(), 22);
+        QVERIFY(WordList(*form)->font().bold());
+        form->GoToArticle({.Index = 10});
+        QCOMPARE(WordList(*form)->visualItemRect(WordList(*form)->item(0)).height(), 22);
+        QCOMPARE(WordList(*form)->font().family(), QString("Orvel000"));
+    }
+
+    void listsArePagesInTheirOrder_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("tabSheet");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("words") << int(ListWords) << "ListBoxWords"
+                               << "TabSheetWords"
+                               << "Words";
+        QTest::newRow("history") << int(ListGoto) << "ListBoxGoto"
+                                 << "TabSheetGoto"
+                                 << "History";
+        QTest::newRow("bookmarks") << int(ListBookmarks) << "ListBoxBookmarks"
+                                   << "TabSheetBookmarks"
+                                   << "Bookmarks";
+        QTest::newRow("search results") << int(ListSearch) << "ListBoxSearch"
+                                        << "TabSheetSearch"
+                                        << "Search";
+    }
+
+    void listsArePagesInTheirOrder() {
+        QFETCH(int, page);
+        QFETCH(QString, list);
+        QFETCH(QString, tabSheet);
+        QFETCH(QString, caption);
+        TUiTestData data;
+        auto form = data.MakeForm();
+        QTabWidget* pages = Pages(*form);
+        QCOMPARE(pages->count(), 4);
+        const auto* shown = qobject_cast<TWordListBox*>(pages->widget(page));
+        QVERIFY(shown);
+        QCOMPARE(shown->objectName(), list);
+        QCOMPARE(shown->ListNumber(), page);
+        QCOMPARE(shown->property("tabSheet").toString(), tabSheet);
+        QCOMPARE(pages->tabText(page), caption);
+    }
+
+    void controlsSitInTheirPanels_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("parent");
+        QTest::addColumn<bool>("visible");
+        QTest::newRow("search line") << "RichEditSearch"
+                                     << "PanelLeft" << true;
+        QTest::newRow("page control") << "PageControl"
+                                      << "PanelLeft" << true;
+        QTest::newRow("note splitter") << "SplitterNote"
+                                       << "PanelRight" << true;
+        QTest::newRow("article pane") << "RichEditArticle"
+                                      << "SplitterNote" << true;
+        QTest::newRow("note panel") << "PanelNote"
+                                    << "SplitterNote" << false;
+        QTest::newRow("note header") << "HeaderControlNote"
+                                     << "PanelNote" << false;
+        QTest::newRow("note pane") << "RichEditNote"
+                                   << "PanelNote" << false;
+        QTest::newRow("paste buffer") << "RichEditClipboard"
+                                      << "FormOrvel" << false;
+    }
+
+    void controlsSitInTheirPanels() {
+        QFETCH(QString, control);
+        QFETCH(QString, parent);
+        QFETCH(bool, visible);
+        TUiTestData data;
+        auto form = data.MakeForm();
+        QVERIFY(ShowAndLoad(*form));
+        const auto* widget = form->findChild<QWidget*>(control);
+        QVERIFY(widget && widget->parentWidget());
+        QCOMPARE(widget->parentWidget()->objectName(), parent);
+        QCOMPARE(widget->isVisible(), visible);
+    }
+
+    void tabLeadsFromTheSearchLineThroughTheListsToTheArticle() {
+        TUiTestData data;
+        auto form = data.MakeForm();
+        QVERIFY(ShowAndLoad(*form));
+        const QList<std::pair<const QWidget*, QString>> named = {
+            {SearchLine(*form), "search line"},
+            {Pages(*form)->tabBar(), "tabs"},
+            {WordList(*form), "words"},
+            {ArticlePane(*form), "article"},
+        };
+        SearchLine(*form)->setFocus();
+        QStringList order;
+        for (int presses = 0; presses < 12; ++presses) {
+            const QWidget* focused = QApplication::focusWidget();
+            QVERIFY(focused);
+            for (const auto& [widget, label] : named)
+                if (widget == focused && !order.contains(label))
+                    order << label;
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(order, QStringList({"search line", "tabs", "words", "article"}));
+    }
+
+    void theRightButtonOpensTheControlsMenu_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("menu");
+        QTest::newRow("search line") << "RichEditSearch"
+                                     << "PopupMenuSearch";
+        QTest::newRow("article pane") << "RichEditArticle"
+                                      << "PopupMenuArticle";
+    }
+
+    void theRightButtonOpensTheControlsMenu() {
+        QFETCH(QString, control);
+        QFETCH(QString, menu);
+        TUiTestData data;
+        auto form = data.MakeForm();
+        QVERIFY(ShowAndLoad(*form));
+        auto* pane = form->findChild<QTextEdit*>(control);
+        auto* popup = form->findChild<QMenu*>(menu);
+        QVERIFY(pane && popup);
+        QVERIFY(!popup->isVisible());
+        QTest::mouseClick(pane->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+        QTRY_VERIFY(popup->isVisible());
+        popup->close();
     }
 
     void statusKindsColoursAndSounds() {
@@ -423,7 +639,7 @@ private slots:
         auto form = data.MakeForm();
         QVERIFY(ShowAndLoad(*form));
         TSoundLog sounds(*form);
-        TVkrStatusBar* bar = form->StatusBar;
+        TVkrStatusBar* bar = StatusBar(*form);
         const QColor normal = form->palette().color(QPalette::Window);
 
         form->StatusInfo("info");
@@ -467,31 +683,33 @@ private slots:
         TUiTestData data;
         auto form = data.MakeForm();
         QVERIFY(ShowAndLoad(*form));
-        QWidget* button = form->ToolBarText->widgetForAction(form->Action(A::SearchGreek));
+        QWidget* button =
+            Control<QToolBar>(*form, "ToolBarText")->widgetForAction(form->Action(A::SearchGreek));
         QVERIFY(button);
         QCOMPARE(button->toolTip(), QString("Греческий"));
 
         QStatusTipEvent enter(button->statusTip());
         QApplication::sendEvent(button, &enter);
         QCOMPARE(StatusText(*form), QString(" Подготовка для ввода греческого слова"));
-        QCOMPARE(form->StatusBar->ImageIndex(), int(TStatusKind::Hint));
+        QCOMPARE(StatusBar(*form)->ImageIndex(), int(TStatusKind::Hint));
         QStatusTipEvent leave{QString()};
         QApplication::sendEvent(button, &leave);
         QCOMPARE(StatusText(*form), QString(" Словарь готов к работе"));
-        QCOMPARE(form->StatusBar->HelpContext(), 100);
+        QCOMPARE(StatusBar(*form)->HelpContext(), 100);
     }
 
     void clickingTheStatusLineOpensItsTopic() {
         TUiTestData data;
         auto form = data.MakeForm();
         QVERIFY(ShowAndLoad(*form));
-        QTest::mouseClick(form->StatusBar, Qt::LeftButton);
-        QVERIFY(form->HelpWindow && form->HelpWindow->isVisible());
-        QCOMPARE(form->HelpWindow->Source().fragment(), QString("topic100"));
+        QTest::mouseClick(StatusBar(*form), Qt::LeftButton);
+        const auto* help = form->findChild<THelpWindow*>("HelpWindow");
+        QVERIFY(help && help->isVisible());
+        QCOMPARE(help->Source().fragment(), QString("topic100"));
 
         form->StatusInfo("no topic");
-        QTest::mouseClick(form->StatusBar, Qt::LeftButton);
-        QCOMPARE(form->StatusBar->Text(), QString());
+        QTest::mouseClick(StatusBar(*form), Qt::LeftButton);
+        QCOMPARE(StatusBar(*form)->Text(), QString());
         QCOMPARE(form->RememberedStatus().Kind, TStatusKind::None);
     }
 
@@ -506,7 +724,7 @@ private slots:
         QCOMPARE(form->height(), 200);
         QCOMPARE(form->x(), screen.right() + 1 - 600);
         QCOMPARE(form->y(), screen.top());
-        QCOMPARE(form->PanelLeft->width(), 100);
+        QCOMPARE(Control<QWidget>(*form, "PanelLeft")->width(), 100);
 
         form->resize(640, 480);
         form->move(12, 34);

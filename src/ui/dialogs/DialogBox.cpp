@@ -1,4 +1,4 @@
-#include "ui/DialogBox.h"
+#include "ui/dialogs/DialogBox.h"
 
 #include "core/appmodel/DialogBoxLayout.h"
 

@@ -1,4 +1,4 @@
-#include "ui/ArticlePane.h"
+#include "ui/article/ArticlePane.h"
 
 #include "platform/RtfReader.h"
 

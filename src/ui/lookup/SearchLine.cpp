@@ -1,4 +1,4 @@
-#include "ui/SearchLine.h"
+#include "ui/lookup/SearchLine.h"
 
 #include "platform/InputMode.h"
 #include "platform/TextProperties.h"
@@ -59,12 +59,12 @@ void TSearchLine::SetLineFont(const QString& fontName, int charset) {
     updateGeometry();
 }
 
-void TSearchLine::SetInputMode(bool clear, bool switchKeyboard, TInputMode mode) {
-    if (clear)
-        this->clear();
+void TSearchLine::SetInputMode(TInputMode mode, TInputModeOptions options) {
+    if (options.Clear)
+        clear();
     const TTypedFormat format = InputModeFormat(mode);
     SetLineFont(QString::fromLatin1(format.FontName), format.Charset);
-    FFilter->SetMode(mode, switchKeyboard);
+    FFilter->SetMode(mode, options.SwitchKeyboard);
 }
 
 TInputMode TSearchLine::Mode() const {

@@ -13,6 +13,12 @@ namespace orvel {
 
 class TInputModeFilter;
 
+// What applying an input mode to the search line does besides setting its font and charset.
+struct TInputModeOptions {
+    bool Clear = false;          // empty the line first
+    bool SwitchKeyboard = false; // make the keys follow the mode
+};
+
 class TSearchLine : public QTextEdit {
     Q_OBJECT
 
@@ -23,10 +29,9 @@ public:
 
     explicit TSearchLine(QWidget* parent = nullptr);
 
-    // Applies an input mode: optionally clears the line, gives the line and its default
-    // character format the mode's font and charset and, with switchKeyboard, makes the keys
-    // follow the mode.
-    void SetInputMode(bool clear, bool switchKeyboard, TInputMode mode);
+    // Applies an input mode: gives the line and its default character format the mode's font
+    // and charset, and does what the options ask besides.
+    void SetInputMode(TInputMode mode, TInputModeOptions options = {});
     TInputMode Mode() const;
     TInputModeFilter* Filter() const { return FFilter; }
 

@@ -1,4 +1,4 @@
-#include "ui/VkrStatusBar.h"
+#include "ui/widgets/VkrStatusBar.h"
 
 #include <QMouseEvent>
 #include <QPainter>

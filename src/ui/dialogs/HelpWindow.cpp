@@ -1,4 +1,4 @@
-#include "ui/HelpWindow.h"
+#include "ui/dialogs/HelpWindow.h"
 
 #include <QTextBrowser>
 #include <QVBoxLayout>

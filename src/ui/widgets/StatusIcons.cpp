@@ -1,4 +1,4 @@
-#include "ui/StatusIcons.h"
+#include "ui/widgets/StatusIcons.h"
 
 #include <QPainter>
 #include <QPainterPath>

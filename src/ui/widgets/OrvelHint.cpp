@@ -1,4 +1,4 @@
-#include "ui/OrvelHint.h"
+#include "ui/widgets/OrvelHint.h"
 
 #include <QFont>
 #include <QToolTip>

@@ -1,4 +1,4 @@
-#include "ui/PickerList.h"
+#include "ui/dialogs/PickerList.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

@@ -1,6 +1,7 @@
-#include "ui/WordListBox.h"
+#include "ui/widgets/WordListBox.h"
 
 #include "core/encoding/GreekEncoding.h"
+#include "platform/RichTextAttributes.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -63,7 +64,7 @@ TWordListBox::TWordListBox(int listNumber, bool spaceOpens, QWidget* parent)
 }
 
 void TWordListBox::SetListFont(int pointSize, bool bold, int itemHeight) {
-    QFont font(QStringLiteral("Orvel000"));
+    QFont font(QtFontName(GreekFontName));
     font.setPointSize(pointSize);
     font.setBold(bold);
     setFont(font);

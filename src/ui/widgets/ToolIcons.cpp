@@ -1,4 +1,4 @@
-#include "ui/ToolIcons.h"
+#include "ui/widgets/ToolIcons.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -50,7 +50,8 @@ public:
 
     int ListNumber() const { return FListNumber; }
 
-    // The list font ("Orvel000" of a size in points, bold or not) and the item height.
+    // The list font (the Greek display font of a size in points, bold or not) and the item
+    // height.
     void SetListFont(int pointSize, bool bold, int itemHeight);
     int ItemHeight() const { return FDelegate->ItemHeight(); }
     // Whole items that fit into the list's client area.
