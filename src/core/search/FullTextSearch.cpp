@@ -287,11 +287,14 @@ private:
 void Search(TMainDictionary& Dictionary, TSearchSession& Session, std::string_view SearchString,
             TVkrObjectList<TWordDescriptor>& Results, bool Continue, int32_t HitLimit,
             const TSearchProgress& Progress) {
-    const int32_t first = Continue && Session.LastFound >= 0 ? Session.LastFound + 1 : 0;
+    const int32_t last = Dictionary.LastIndex();
+    // Continuing after the last article (or after one past it) searches nothing.
+    const int32_t first = !Continue || Session.LastFound < 0 ? 0
+                          : Session.LastFound < last         ? Session.LastFound + 1
+                                                             : last + 1;
     Session.LastFound = -1;
     Session.StopSearch = false;
     Session.SearchText = SearchString;
-    const int32_t last = Dictionary.LastIndex();
     if (!ParseSearchString(Session.State, Session.SearchText))
         throw EOrvelError("Недопустимая строка для поиска");
 

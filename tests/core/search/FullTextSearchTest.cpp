@@ -82,6 +82,15 @@ TEST_F(FullTextSearchTest, LettersAreFoundWhateverAWordHoldsBetweenThem) {
     EXPECT_EQ(Find(Russian("\xE4\xEE*")), (std::vector<THit>{{6, 1, 5, ""}}));
 }
 
+TEST_F(FullTextSearchTest, ContinuingAfterTheLastArticleFindsNothing) {
+    Load({"ab", "ab"});
+    for (int32_t lastFound : {1, 2, INT32_MAX}) {
+        session.LastFound = lastFound;
+        EXPECT_EQ(Find(Greek("ab"), 1, true), (std::vector<THit>{}));
+        EXPECT_EQ(session.LastFound, -1);
+    }
+}
+
 TEST_F(FullTextSearchTest, WildcardsFreeTheAnchorsPosition) {
     Load({"abc", "abcd", "xabc", "xabcd", "ab"});
     auto articles = [this](const std::string& search) {
