@@ -3,11 +3,11 @@
 #include "core/article/ArticleCodes.h"
 #include "core/base/OrvelError.h"
 #include "core/dictionary/MainDictionary.h"
+#include "core/search/AnchorFinder.h"
+#include "core/search/SearchLetters.h"
 
 #include <array>
-#include <cstring>
 #include <utility>
-#include <vector>
 
 namespace orvel {
 
@@ -92,43 +92,6 @@ void Apply(TFlagChange change, bool& flag) {
         flag = change == True;
 }
 
-// How a byte inside a word is taken into the compared word.
-enum TLetterRole : uint8_t { EndsWord, Collected, Lowered, Skipped };
-
-using TLetterRules = std::array<TLetterRole, 256>;
-
-TLetterRules LetterRules(bool greek, bool exact) {
-    TLetterRules rules{};
-    auto range = [&rules](int from, int to, TLetterRole role) {
-        for (int c = from; c <= to; ++c)
-            rules[size_t(c)] = role;
-    };
-    rules['-'] = rules['['] = rules[']'] = Skipped;
-    if (greek && !exact) {
-        range(97, 122, Collected);
-        range(65, 89, Lowered);
-        range(192, 220, Skipped);
-    } else if (greek) {
-        range(65, 89, Collected);
-        range(97, 122, Collected);
-        range(192, 202, Collected);
-        range(205, 220, Collected);
-        range(203, 204, Skipped);
-    } else if (!exact) {
-        range(224, 255, Collected);
-        range(192, 223, Lowered);
-    } else {
-        range(192, 255, Collected);
-    }
-    return rules;
-}
-
-const TLetterRules& Letters(bool greek, bool exact) {
-    static const TLetterRules tables[2][2] = {{LetterRules(false, false), LetterRules(false, true)},
-                                              {LetterRules(true, false), LetterRules(true, true)}};
-    return tables[greek][exact];
-}
-
 // Whether the compared word matches a search word of several tokens: the anchor inside the word, at
 // its start unless tokens stand before the anchor, at its end unless tokens stand after it.
 bool Matches(const TSearchTerm& term, std::string_view word) {
@@ -148,13 +111,9 @@ public:
     TTextScanner(TMainDictionary& dictionary, TSearchSession& session,
                  TVkrObjectList<TWordDescriptor>& results, int32_t hitLimit)
         : Dictionary(dictionary), Session(session), State(session.State), Results(results),
-          HitLimit(hitLimit), Greek(State.SearchTerms[0].Greek), ByteRules(Rules(Greek)) {
-        CollectRequiredLetters();
-    }
+          HitLimit(hitLimit), Greek(State.SearchTerms[0].Greek), ByteRules(Rules(Greek)) {}
 
     void Scan(int32_t article, const uint8_t* text, size_t length, const TUserArticle* note) {
-        if (!MayHit(text, length))
-            return;
         Article = article;
         Note = note;
         TextStart = text;
@@ -195,38 +154,11 @@ public:
     }
 
 private:
-    // A hit needs every letter of every anchor in the text, as it is or (unless the word is
-    // exact) as its capital; a text that lacks one is passed over without reading it byte by
-    // byte. Up to four letters are looked for.
-    void CollectRequiredLetters() {
-        for (int32_t t = 0; t < State.TermCount; ++t) {
-            const TSearchTerm& term = State.SearchTerms[size_t(t)];
-            for (char ch : term.Tokens[size_t(term.Anchor)].Text) {
-                const uint8_t c = uint8_t(ch);
-                const bool small = Greek ? c >= 97 && c <= 122 : c >= 224;
-                const uint8_t capital = !term.Exact && small ? uint8_t(c - 32) : c;
-                bool known = false;
-                for (const auto& letter : Required)
-                    known = known || (letter.first == c && letter.second == capital);
-                if (!known && Required.size() < 4)
-                    Required.emplace_back(c, capital);
-            }
-        }
-    }
-
-    bool MayHit(const uint8_t* text, size_t length) const {
-        for (const auto& [letter, capital] : Required)
-            if (!std::memchr(text, letter, length) &&
-                (capital == letter || !std::memchr(text, capital, length)))
-                return false;
-        return true;
-    }
-
     // Extracts the word at p, compares it with the expected search word and answers where the
     // scan goes on: at the byte that ended the word.
     const uint8_t* CompareWord(const uint8_t* p, const uint8_t* end) {
         const TSearchTerm& term = State.SearchTerms[size_t(State.TermIndex)];
-        const TLetterRules& letters = Letters(Greek, term.Exact);
+        const TLetterRoles& letters = WordLetters(Greek, term.Exact);
         const uint8_t* wordStart = p;
         bool matched;
         if (term.TokenCount == 1) {
@@ -294,8 +226,60 @@ private:
     const TUserArticle* Note = nullptr;
     const uint8_t* TextStart = nullptr;
     const uint8_t* FirstWordStart = nullptr;
-    std::string Word;                                  // the compared word, as long as the word is
-    std::vector<std::pair<uint8_t, uint8_t>> Required; // letters a hit needs, and their capitals
+    std::string Word; // the compared word, as long as the word is
+};
+
+// The articles from First to Last whose text holds a place of the anchor, asked for in
+// increasing order. The texts are passed through as one: an article's length reaches to where
+// the next one begins (less the record bytes, which no word holds), so they stand one after
+// another in the dictionary's memory. Each place found is given to the article it lies in; one
+// that runs over an article's end belongs to none.
+class TArticleCandidates {
+public:
+    TArticleCandidates(const TMainDictionary& dictionary, const TAnchorFinder& finder,
+                       int32_t first, int32_t last, const uint8_t* textStart,
+                       const uint8_t* textEnd)
+        : Dictionary(dictionary), Last(last), Candidate(first - 1),
+          Pass(finder, textStart, textEnd) {}
+
+    bool Holds(int32_t article) {
+        if (Candidate < article)
+            Candidate = FindFrom(article);
+        return Candidate == article;
+    }
+
+private:
+    int32_t FindFrom(int32_t article) {
+        const uint8_t* from = Dictionary.ArticleData(article);
+        for (TAnchorFinder::TPlace place; (place = Pass.Next(from)).Start; from = place.Key + 1) {
+            const int32_t holder = ArticleAt(place.Key, article);
+            const uint8_t* text = Dictionary.ArticleData(holder);
+            if (place.Start >= text && place.End <= text + Dictionary.ArticleLength(holder))
+                return holder;
+        }
+        return Last + 1;
+    }
+
+    // The last article from From on that starts at or before p, which lies at or after the start
+    // of From: steps doubling from From, then halving.
+    int32_t ArticleAt(const uint8_t* p, int32_t from) const {
+        int32_t low = from, step = 1;
+        while (step <= Last - low && Dictionary.ArticleData(low + step) <= p) {
+            low += step;
+            step *= 2;
+        }
+        int32_t high = step <= Last - low ? low + step : Last + 1; // starts after p, or none
+        while (high - low > 1) {
+            const int32_t middle = low + (high - low) / 2;
+            (Dictionary.ArticleData(middle) <= p ? low : high) = middle;
+        }
+        return low;
+    }
+
+    const TMainDictionary& Dictionary;
+    const int32_t Last;
+    int32_t Candidate; // the next article that holds a place; Last + 1 when none is left
+    TAnchorFinder::TPass Pass;
 };
 
 } // namespace
@@ -303,20 +287,35 @@ private:
 void Search(TMainDictionary& Dictionary, TSearchSession& Session, std::string_view SearchString,
             TVkrObjectList<TWordDescriptor>& Results, bool Continue, int32_t HitLimit,
             const TSearchProgress& Progress) {
-    const int32_t first = Continue && Session.LastFound >= 0 ? Session.LastFound + 1 : 0;
+    const int32_t last = Dictionary.LastIndex();
+    // Continuing after the last article (or after one past it) searches nothing.
+    const int32_t first = !Continue || Session.LastFound < 0 ? 0
+                          : Session.LastFound < last         ? Session.LastFound + 1
+                                                             : last + 1;
     Session.LastFound = -1;
     Session.StopSearch = false;
     Session.SearchText = SearchString;
-    const int32_t last = Dictionary.LastIndex();
     if (!ParseSearchString(Session.State, Session.SearchText))
         throw EOrvelError("Недопустимая строка для поиска");
 
+    const bool any = first <= last;
+    const uint8_t* textStart = any ? Dictionary.ArticleData(first) : nullptr;
+    const uint8_t* textEnd =
+        any ? Dictionary.ArticleData(last) + Dictionary.ArticleLength(last) : nullptr;
+    const TAnchorFinder finder(Session.State, textStart, textEnd);
+    TArticleCandidates candidates(Dictionary, finder, first, last, textStart, textEnd);
     TTextScanner scanner(Dictionary, Session, Results, HitLimit);
+    // Only the texts that hold the anchor are read; the loop still stops, reports progress and
+    // attends to the notes at every article as if it read them all.
     for (int32_t i = first; i <= last && !Session.StopSearch; ++i) {
-        scanner.Scan(i, Dictionary.ArticleData(i), size_t(Dictionary.ArticleLength(i)), nullptr);
-        for (const TUserArticle* note = Dictionary.NoteChain(i); note; note = note->Next())
-            scanner.Scan(i, reinterpret_cast<const uint8_t*>(note->Text().data()),
-                         note->Text().size(), note);
+        if (candidates.Holds(i))
+            scanner.Scan(i, Dictionary.ArticleData(i), size_t(Dictionary.ArticleLength(i)),
+                         nullptr);
+        for (const TUserArticle* note = Dictionary.NoteChain(i); note; note = note->Next()) {
+            const auto* text = reinterpret_cast<const uint8_t*>(note->Text().data());
+            if (finder.Occurs(text, note->Text().size()))
+                scanner.Scan(i, text, note->Text().size(), note);
+        }
         // A dictionary of one article is searched whole at once.
         if (i % 1000 == 0 && Progress)
             Progress(last > 0 ? int(int64_t(i) * 100 / last) : 100);

@@ -65,6 +65,32 @@ TEST_F(FullTextSearchTest, GreekWordsIgnoreCaseAndDiacriticsUnlessExact) {
     EXPECT_EQ(Find(Greek("!abc")), (std::vector<THit>{{0, 0, 3, ""}, {3, 2, 4, ""}}));
 }
 
+TEST_F(FullTextSearchTest, LettersAreFoundWhateverAWordHoldsBetweenThem) {
+    Load({"a\xC3"
+          "b[c]",
+          "A-B\xDC"
+          "C",
+          "a\xCB"
+          "bc",
+          "xa bc", // a space ends a word
+          "ab", "c abc", "\x07\xE4[\xEE]\xCC"});
+    EXPECT_EQ(Find(Greek("abc")),
+              (std::vector<THit>{{0, 0, 6, ""}, {1, 0, 5, ""}, {2, 0, 4, ""}, {5, 2, 3, ""}}));
+    // Exact words pass over the vowel-length codes only, and compare capitals.
+    EXPECT_EQ(Find(Greek("!abc")), (std::vector<THit>{{2, 0, 4, ""}, {5, 2, 3, ""}}));
+    EXPECT_EQ(Find(Greek("!ABC")), (std::vector<THit>{}));
+    EXPECT_EQ(Find(Russian("\xE4\xEE*")), (std::vector<THit>{{6, 1, 5, ""}}));
+}
+
+TEST_F(FullTextSearchTest, ContinuingAfterTheLastArticleFindsNothing) {
+    Load({"ab", "ab"});
+    for (int32_t lastFound : {1, 2, INT32_MAX}) {
+        session.LastFound = lastFound;
+        EXPECT_EQ(Find(Greek("ab"), 1, true), (std::vector<THit>{}));
+        EXPECT_EQ(session.LastFound, -1);
+    }
+}
+
 TEST_F(FullTextSearchTest, WildcardsFreeTheAnchorsPosition) {
     Load({"abc", "abcd", "xabc", "xabcd", "ab"});
     auto articles = [this](const std::string& search) {
