@@ -154,6 +154,7 @@ TEST(PreferenceTest, WronglyTypedOrUnreadableValuesFallBack) {
     store.SetValue(Key, "ListFontSize", std::string("16"));
     store.SetValue(Key, "CommonAutoLoadSave", std::string("0"));
     store.SetValue(Key, "CommonWindowsSound", std::string("1"));
+    store.SetValue(Key, "ListFontBold", 2); // neither 0 nor 1
     store.SetValue(Key, "CommonBookmarksFileName", 3);
     store.SetValue(Key, "TextAuthorColor", std::string("255"));
     store.SetValue(Key, "TextFontSize", 12);
@@ -165,6 +166,7 @@ TEST(PreferenceTest, WronglyTypedOrUnreadableValuesFallBack) {
     EXPECT_EQ(p.ListFontSize, 20);
     EXPECT_TRUE(p.CommonAutoLoadSave);
     EXPECT_FALSE(p.CommonWindowsSound);
+    EXPECT_FALSE(p.ListFontBold);
     EXPECT_EQ(p.CommonBookmarksFileName, "");
     EXPECT_EQ(p.TextAuthorColor, 0x800000u);
     EXPECT_EQ(p.TextFontSize, 20);
