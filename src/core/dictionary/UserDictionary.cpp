@@ -114,6 +114,9 @@ TUserDictionary::TUserDictionary(std::string Folder, std::string Name, bool Kind
     : FFolder(std::move(Folder)), FName(std::move(Name)), FKind(Kind), FDictionary(Dictionary) {}
 
 TUserDictionary::~TUserDictionary() {
+    // The list lets go of each note before destroying it, so the notes need not search it for
+    // themselves; that search made destroying a large collection quadratic.
+    FDestroying = true;
     FItems.Clear();
 }
 
@@ -127,6 +130,8 @@ void TUserDictionary::Add(std::unique_ptr<TUserArticle> Note) {
 }
 
 void TUserDictionary::Remove(TUserArticle* Note) {
+    if (FDestroying)
+        return;
     // The note is being destroyed by whoever holds it; the list only lets go of it.
     FItems.Extract(Note);
     Modified = true;

@@ -127,6 +127,7 @@ private:
     std::string FName;
     bool FKind;
     bool FDamaged = false;
+    bool FDestroying = false; // the notes are being destroyed with the collection
     TMainDictionary* FDictionary;
 };
 
