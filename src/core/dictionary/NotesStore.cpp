@@ -171,6 +171,8 @@ TUserArticle* TMainDictionary::GetNote(int32_t ArticleIndex, const std::string& 
         if (!FileExists(file->FileName()))
             file->Modified = true;
     }
+    // Nothing written into a damaged collection could be saved; the editor is not opened.
+    file->CheckNotDamaged();
     if (TUserArticle* note = file->Find(ArticleIndex))
         return note;
     TUserArticle* note = TUserArticle::Create(*file, ArticleIndex);

@@ -172,12 +172,16 @@ void TUserDictionary::Load() {
     }
 }
 
-void TUserDictionary::Save() {
-    if (!Modified)
-        return;
+void TUserDictionary::CheckNotDamaged() const {
     if (FDamaged)
         throw EOrvelError("Файл заметок " + Cp1251ToUtf8(FName) +
                           " повреждён и не может быть сохранён: исправьте или удалите его");
+}
+
+void TUserDictionary::Save() {
+    if (!Modified)
+        return;
+    CheckNotDamaged();
     TFileSaveStream stream(FileName(), NotesBufferSize, NotesVersion, NotesSignature);
     stream.Header();
     stream.Writer->WriteBoolean(FKind);

@@ -98,6 +98,8 @@ public:
     // When modified, writes the whole file anew (atomically) and clears Modified. A damaged
     // collection is never written: Save then fails and the file on disk stays as it was.
     void Save();
+    // Fails with the message that the file is damaged and cannot be saved when it is.
+    void CheckNotDamaged() const;
 
     int Count() const { return FItems.Count(); }
     TUserArticle* Items(int Index) const { return FItems.Items(Index); }

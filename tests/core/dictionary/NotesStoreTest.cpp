@@ -219,14 +219,26 @@ TEST_F(NotesStoreTest, UnreadableFileIsReportedKeptVisibleAndNeverWrittenBack) {
         EXPECT_EQ(notes->Count(), row.Left);
         EXPECT_EQ(dictionary->FirstNote(1) != nullptr, row.Left > 0);
 
-        dictionary->GetNote(5, "\xC7\xE0\xEC\xE5\xF2\xEA\xE8", User())->SetText("new");
+        // No note is handed to the editor, new or old: it could never be saved.
+        const std::string damaged =
+            "Файл заметок Заметки повреждён и не может быть сохранён: исправьте или удалите его";
+        for (int32_t article : {5, 1}) {
+            try {
+                dictionary->GetNote(article, "\xC7\xE0\xEC\xE5\xF2\xEA\xE8", User());
+                ADD_FAILURE() << "a note of a damaged file was handed out";
+            } catch (const EOrvelError& error) {
+                EXPECT_EQ(std::string(error.what()), damaged);
+            }
+        }
+        EXPECT_EQ(notes->Count(), row.Left);
+        EXPECT_EQ(dictionary->FirstNote(5), nullptr);
+
+        notes->Modified = true;
         try {
             notes->Save();
             ADD_FAILURE() << "a damaged file was saved";
         } catch (const EOrvelError& error) {
-            EXPECT_EQ(std::string(error.what()),
-                      "Файл заметок Заметки повреждён и не может быть сохранён: исправьте или "
-                      "удалите его");
+            EXPECT_EQ(std::string(error.what()), damaged);
         }
         EXPECT_TRUE(notes->Modified);
         EXPECT_EQ(ReadFile(UserFile("Заметки.not")), row.Bytes);
