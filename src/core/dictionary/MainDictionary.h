@@ -75,8 +75,9 @@ public:
     void LoadAllNotes(const std::string& UserFolder);
     // The note of the collection CurrentNoteFile for an article, to be edited: created empty
     // when missing. A collection not loaded yet is read from UserFolder when its file is there,
-    // else created empty (nothing is written). Null when CurrentNoteFile is empty. A damaged
-    // collection, which cannot be saved, fails with its message and hands out nothing.
+    // else created empty (nothing is written). Null when CurrentNoteFile is empty or no plain
+    // file name of UserFolder. A damaged collection, which cannot be saved, fails with its
+    // message and hands out nothing.
     TUserArticle* GetNote(int32_t ArticleIndex, const std::string& CurrentNoteFile,
                           const std::string& UserFolder);
     // The note shown with an article: the latest attached one of a notes file, or null.

@@ -1,6 +1,7 @@
 // The dictionary's side of the notes: loading the notes files of the User folder, the chains
 // of notes attached to each article, and the note handed to the editor.
 #include "core/base/ErrorBox.h"
+#include "core/base/FileNames.h"
 #include "core/base/OrvelError.h"
 #include "core/dictionary/MainDictionary.h"
 #include "core/dictionary/UserDictionary.h"
@@ -157,7 +158,9 @@ void TMainDictionary::LoadAllNotes(const std::string& UserFolder) {
 
 TUserArticle* TMainDictionary::GetNote(int32_t ArticleIndex, const std::string& CurrentNoteFile,
                                        const std::string& UserFolder) {
-    if (CurrentNoteFile.empty())
+    // A name that is no plain file name of the User folder ("../x", "a/b", a hidden file) would
+    // read and write elsewhere: it counts as no notes file at all.
+    if (!IsPlainFileName(CurrentNoteFile))
         return nullptr;
     CheckIndex(ArticleIndex);
     TUserDictionary* file = nullptr;

@@ -162,11 +162,24 @@ TEST_F(NotesStoreTest, GetNoteCreatesTheCollectionInMemoryUntilSaved) {
 
     EXPECT_EQ(dictionary->GetNote(4, "", User()), nullptr);
     EXPECT_THROW(dictionary->GetNote(10, name, User()), EAssertionFailed);
+    EXPECT_EQ(dictionary->UserDictionaries.Count(), 1);
     EXPECT_THROW(dictionary->GetNote(-1, name, User()), EAssertionFailed);
 
     note->SetText("t");
     file->Save();
     EXPECT_EQ(ReadFile(UserFile("Мои.not")), NotesFile({{4, "t"}}));
+}
+
+TEST_F(NotesStoreTest, GetNoteRefusesNamesOutsideTheUserFolder) {
+    WriteFile(dir.File("x.not"), NotesFile({{4, "outside"}}));
+    std::filesystem::create_directory(UserFile("sub"));
+    for (const std::string& name : {std::string("../x"), std::string("sub/y"), std::string(".."),
+                                    std::string(".hidden"), std::string("x\0", 2)}) {
+        EXPECT_EQ(dictionary->GetNote(4, name, User()), nullptr) << name;
+        EXPECT_EQ(dictionary->UserDictionaries.Count(), 0) << name;
+    }
+    EXPECT_EQ(dictionary->FirstNote(4), nullptr);
+    EXPECT_TRUE(shown.empty());
 }
 
 TEST_F(NotesStoreTest, GetNoteAnswersAnExistingNoteAndChangesNothing) {

@@ -230,6 +230,24 @@ TEST(PreferenceTest, UserFolderLiesBesideTheExecutable) {
     EXPECT_EQ(UserFolder("orvel"), "User");
 }
 
+TEST(PreferenceTest, CurrentNoteFileOutsideTheUserFolderIsRefused) {
+    const std::string refused[] = {
+        "../x", "a/b", "/etc/passwd", "..", ".", ".x", std::string("Default.bmr\0", 12)};
+    const std::string kept[] = {"a.b", "x..", "\xCC\xEE\xE8"};
+    TMemorySettingsStore store;
+    TPreference p = Changed();
+    for (const std::string& name : refused) {
+        store.SetValue(Key, "CurrentNoteFile", name);
+        p.LoadPreference(store, "Software\\Dorne\\Orvel");
+        EXPECT_EQ(p.CurrentNoteFile, "") << name;
+    }
+    for (const std::string& name : kept) {
+        store.SetValue(Key, "CurrentNoteFile", name);
+        p.LoadPreference(store, "Software\\Dorne\\Orvel");
+        EXPECT_EQ(p.CurrentNoteFile, name);
+    }
+}
+
 TEST(PreferenceTest, NoteFileNameDropsFolderAndLastExtension) {
     EXPECT_EQ(NoteFileNameFromPath("/home/u/x/Lexicon.not"), "Lexicon");
     EXPECT_EQ(NoteFileNameFromPath("a.b.not"), "a.b");
@@ -238,6 +256,9 @@ TEST(PreferenceTest, NoteFileNameDropsFolderAndLastExtension) {
     EXPECT_EQ(NoteFileNameFromPath("/x.y/Lexicon"), "Lexicon");
     EXPECT_EQ(NoteFileNameFromPath("/x/"), "");
     EXPECT_EQ(NoteFileNameFromPath(""), "");
+    // Nothing that would name a hidden file or the folder itself.
+    EXPECT_EQ(NoteFileNameFromPath("/x/..."), "");
+    EXPECT_EQ(NoteFileNameFromPath(".hidden.not"), "");
 }
 
 } // namespace
