@@ -121,7 +121,8 @@ TUserDictionary::~TUserDictionary() {
 }
 
 std::string TUserDictionary::FileName() const {
-    return FFolder + "/" + Cp1251ToUtf8(FName) + (FKind ? ".not" : ".dic");
+    const std::string extension = !FExtension.empty() ? FExtension : FKind ? "not" : "dic";
+    return FFolder + "/" + Cp1251ToUtf8(FName) + "." + extension;
 }
 
 void TUserDictionary::Add(std::unique_ptr<TUserArticle> Note) {

@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace orvel {
 
@@ -78,8 +79,9 @@ private:
 class TUserDictionary {
 public:
     // An empty, unmodified collection whose file is Folder/Name.not (Name.dic when Kind is
-    // false). Name is program text (Windows-1251); the file name on disk is its UTF-8 form.
-    // Notes are attached to Dictionary's articles when it is given.
+    // false, or another extension given to SetFileExtension). Name is program text
+    // (Windows-1251); the file name on disk is its UTF-8 form. Notes are attached to
+    // Dictionary's articles when it is given.
     TUserDictionary(std::string Folder, std::string Name, bool Kind,
                     TMainDictionary* Dictionary = nullptr);
     // Destroys the notes, which detach themselves.
@@ -89,6 +91,9 @@ public:
     TUserDictionary& operator=(const TUserDictionary&) = delete;
 
     std::string FileName() const;
+    // The file's extension as spelt on disk when it is not the usual one ("NOT" for a file
+    // copied from Windows), so that the collection is read from and saved to that very file.
+    void SetFileExtension(std::string Extension) { FExtension = std::move(Extension); }
 
     // Reads the file into this (empty) collection. A file of an older version leaves the
     // collection modified, so that it is written back in today's form. On any failure the notes
@@ -127,6 +132,7 @@ private:
     TVkrObjectList<TUserArticle> FItems;
     std::string FFolder;
     std::string FName;
+    std::string FExtension; // empty: "not" or "dic" by FKind
     bool FKind;
     bool FDamaged = false;
     bool FDestroying = false; // the notes are being destroyed with the collection

@@ -116,7 +116,6 @@ TEST_F(NotesStoreTest, LoadsNotFilesInNameOrderAndShowsTheLastLoaded) {
     WriteFile(UserFile("a.not"), NotesFile({{2, "from a"}, {7, "a only"}}));
     WriteFile(UserFile(".hidden.not"), NotesFile({{2, "hidden"}}));
     WriteFile(UserFile("c.txt"), NotesFile({{2, "txt"}}));
-    WriteFile(UserFile("e.NOT"), NotesFile({{2, "upper"}}));
     std::filesystem::create_directory(UserFile("d.not"));
     dictionary->LoadAllNotes(User());
 
@@ -140,6 +139,44 @@ TEST_F(NotesStoreTest, LoadsNotFilesInNameOrderAndShowsTheLastLoaded) {
     dictionary->UserDictionaries.Delete(0);
     EXPECT_TRUE(Chain(2).empty());
     EXPECT_TRUE(Chain(7).empty());
+}
+
+TEST_F(NotesStoreTest, ExtensionInAnyCaseIsLoadedAndSavedBackToTheSameFile) {
+    WriteFile(UserFile("Lex.NOT"), NotesFile({{2, "upper"}}));
+    WriteFile(UserFile("b.not"), NotesFile({{3, "b"}}));
+    WriteFile(UserFile("c.NOTE"), NotesFile({{4, "note"}}));
+    dictionary->LoadAllNotes(User());
+    ASSERT_EQ(dictionary->UserDictionaries.Count(), 2);
+    EXPECT_EQ(dictionary->FirstNote(2)->Text(), "upper");
+
+    dictionary->GetNote(5, "Lex", User())->SetText("five");
+    TUserDictionary* lex = dictionary->UserDictionaries[0];
+    EXPECT_EQ(lex->FileName(), UserFile("Lex.NOT"));
+    lex->Save();
+    EXPECT_EQ(ReadFile(UserFile("Lex.NOT")), NotesFile({{2, "upper"}, {5, "five"}}));
+    EXPECT_FALSE(std::filesystem::exists(UserFile("Lex.not")));
+
+    // A collection read only when a note is asked for finds its file the same way.
+    WriteFile(UserFile("Late.Not"), NotesFile({{1, "late"}}));
+    TUserArticle* late = dictionary->GetNote(1, "Late", User());
+    EXPECT_EQ(late->Text(), "late");
+    late->SetText("later");
+    late->Owner()->Save();
+    EXPECT_EQ(ReadFile(UserFile("Late.Not")), NotesFile({{1, "later"}}));
+    EXPECT_FALSE(std::filesystem::exists(UserFile("Late.not")));
+    EXPECT_TRUE(shown.empty());
+}
+
+TEST_F(NotesStoreTest, FilesWhoseExtensionsDifferInCaseShareTheirNameConsistently) {
+    WriteFile(UserFile("n.NOT"), NotesFile({{1, "upper"}, {2, "upper only"}}));
+    WriteFile(UserFile("n.not"), NotesFile({{1, "lower"}}));
+    dictionary->LoadAllNotes(User());
+    ASSERT_EQ(dictionary->UserDictionaries.Count(), 2);
+    // The editor opens the note the pane shows.
+    for (int32_t article : {1, 2})
+        EXPECT_EQ(dictionary->GetNote(article, "n", User()), dictionary->FirstNote(article));
+    // A new note goes to the file loaded last.
+    EXPECT_EQ(dictionary->GetNote(3, "n", User())->Owner(), dictionary->UserDictionaries[1]);
 }
 
 TEST_F(NotesStoreTest, EmptyOrMissingUserFolderLoadsNothingSilently) {
