@@ -179,6 +179,24 @@ TEST_F(NotesStoreTest, FilesWhoseExtensionsDifferInCaseShareTheirNameConsistentl
     EXPECT_EQ(dictionary->GetNote(3, "n", User())->Owner(), dictionary->UserDictionaries[1]);
 }
 
+TEST_F(NotesStoreTest, TwoNotesForOneArticleInOneFileAreJoinedInFileOrder) {
+    WriteFile(UserFile("a.not"), NotesFile({{3, "other"}}));
+    WriteFile(UserFile("n.not"), NotesFile({{3, "one"}, {5, "x"}, {3, "two"}, {3, "three"}}));
+    dictionary->LoadAllNotes(User());
+    const std::string joined = "one \x08\x04\x1F two \x08\x04\x1F three";
+    EXPECT_EQ(Chain(3), (std::vector<std::string>{joined, "other"}));
+    TUserDictionary* n = dictionary->UserDictionaries[1];
+    EXPECT_EQ(n->Count(), 2);
+    EXPECT_EQ(dictionary->FirstNote(3), dictionary->GetNote(3, "n", User()));
+    EXPECT_EQ(dictionary->FirstNote(3)->Text(), joined);
+    EXPECT_FALSE(n->Damaged());
+    EXPECT_TRUE(shown.empty());
+    // Written back with one note per article.
+    EXPECT_TRUE(n->Modified);
+    n->Save();
+    EXPECT_EQ(ReadFile(UserFile("n.not")), NotesFile({{3, joined}, {5, "x"}}));
+}
+
 TEST_F(NotesStoreTest, EmptyOrMissingUserFolderLoadsNothingSilently) {
     dictionary->LoadAllNotes(User());
     dictionary->LoadAllNotes(dir.File("missing"));
