@@ -89,6 +89,21 @@ void WordListBlock(benchmark::State& state) {
 }
 BENCHMARK(WordListBlock)->Unit(benchmark::kMicrosecond);
 
+// Destroying a notes collection with a note on every article, as at shutdown.
+void DestroyNotesCollection(benchmark::State& state) {
+    auto dictionary = LoadFullSize();
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto* notes = new TUserDictionary(FullSize().Folder, "bench", true, dictionary.get());
+        dictionary->UserDictionaries.Add(std::unique_ptr<TUserDictionary>(notes));
+        for (int32_t i = 0; i < dictionary->Count(); ++i)
+            TUserArticle::Create(*notes, i);
+        state.ResumeTiming();
+        dictionary->UserDictionaries.Clear();
+    }
+}
+BENCHMARK(DestroyNotesCollection)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 BENCHMARK_MAIN();

@@ -133,13 +133,19 @@ int RunNotes(const TArguments& Arguments) {
     const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
     std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     const size_t dot = name.find_last_of('.');
-    if (dot == std::string::npos || name.substr(dot) != ".not")
+    // The extension in any case: files copied from Windows often end in ".NOT".
+    const std::string extension = dot == std::string::npos ? std::string() : name.substr(dot + 1);
+    std::string lower = extension;
+    for (char& c : lower)
+        c = c >= 'A' && c <= 'Z' ? char(c + 32) : c;
+    if (lower != "not")
         throw EUsageError("a notes file is named *.not");
     name.resize(dot);
     const TVocabulary vocabulary = arguments.Has("--voc")
                                        ? LoadVocabularyFile(arguments.Value("--voc"))
                                        : TVocabulary::BuiltIn();
     TUserDictionary notes(folder, Utf8ToCp1251(name), true);
+    notes.SetFileExtension(extension);
     std::string failure;
     try {
         notes.Load();

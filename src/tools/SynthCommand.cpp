@@ -1,7 +1,10 @@
-// orvel-tool synth: writes the synthetic full-size edition and its index files into a folder.
+// orvel-tool synth: writes the synthetic full-size edition, its vocabulary file and its index
+// files into a folder.
+#include "core/article/VocabularyTables.h"
 #include "core/base/OrvelError.h"
 #include "core/dictionary/MainDictionary.h"
 #include "core/synth/SyntheticEdition.h"
+#include "core/synth/SyntheticVocabulary.h"
 #include "tools/Commands.h"
 #include "tools/ToolArguments.h"
 
@@ -84,6 +87,8 @@ int RunSynth(const TArguments& Arguments) {
     if (error)
         throw EOrvelError("Cannot create folder " + folder + ": " + error.message());
     const std::string dic = folder + "/orvel.dic";
+    // The edition refers to rows of every vocabulary table that the program does not know.
+    SaveVocabularyFile(VocabularyFileName(dic), GenerateSyntheticVocabulary());
     WriteFileAtomically(dic, GenerateSyntheticEdition(seed).Dic);
 
     // Loading builds the index files. They are used at the next start only when the file
@@ -101,7 +106,7 @@ int RunSynth(const TArguments& Arguments) {
     }
     if (!current)
         throw EOrvelError("Cannot write the index files of " + dic);
-    for (const char* extension : {".dic", ".idx", ".idz"}) {
+    for (const char* extension : {".dic", ".idx", ".idz", ".voc"}) {
         const std::string path = folder + "/orvel" + extension;
         std::printf("%s %llu\n", path.c_str(), static_cast<unsigned long long>(FileSize(path)));
     }

@@ -110,6 +110,7 @@ private slots:
                         "CommonAutoLoadSave=false\n"
                         "CommonWindowsSound=yes\n"
                         "CommonWordFontSize=+12\n"
+                        "ListFontBold=2\n"
                         "ListWordsMaxCount=forty\n"
                         "ListGotoMaxCount=12abc\n"
                         "ListSearchMaxCount=0\n"
@@ -135,6 +136,7 @@ private slots:
         QCOMPARE(p.CommonWindowsSound, false); // its default
         QCOMPARE(p.CommonWordFontSize, 20);    // the current value
         QCOMPARE(p.ListFontSize, 20);          // missing in an existing key
+        QCOMPARE(p.ListFontBold, false);       // 2 is no boolean
         QCOMPARE(p.ListWordsMaxCount, 40);
         QCOMPARE(p.ListGotoMaxCount, 16);
         QCOMPARE(p.ListSearchMaxCount, 1); // clamped

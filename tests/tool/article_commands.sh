@@ -32,6 +32,9 @@ check "search russian" "$(printf '0\t8\t5\t\nlast-found: -1')" \
 "$tool" search --dic "$dir/orvel.dic" --greek ' ab' 2>/dev/null; check "bad search string" 2 $?
 
 check "notes" "$(printf '2\tαβ а.')" "$("$tool" notes "$dir/User/mine.not")"
+cp "$dir/User/mine.not" "$dir/User/copied.NOT"
+check "notes copied from Windows" "$(printf '2\tαβ а.')" "$("$tool" notes "$dir/User/copied.NOT")"
+"$tool" notes "$dir/User/mine.txt" 2>/dev/null; check "notes of another name" 2 $?
 check "unicode" "λόγος" "$("$tool" unicode --dic "$dir/orvel.dic" 0)"
 
 finish "article command"

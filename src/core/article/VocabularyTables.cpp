@@ -706,6 +706,9 @@ TVocabulary ReadVocabulary(const std::string& FileName) {
         }
         reader.ReadListEnd();
     }
+    // Bytes after the last table are no part of this format: the file is not whole.
+    if (!reader.AtEnd())
+        throw EOrvelError("Нарушена структура файла");
     return vocabulary;
 }
 

@@ -66,16 +66,18 @@ public:
     // Unlinks the note from its article's chain; nothing when it is not in it.
     void DetachNote(TUserArticle* Note);
     // Loads one notes file (a path) as a collection named by its base name and appends it to
-    // UserDictionaries; a file that cannot be read is reported in the error box, keeps what was
-    // read and cannot be saved. Null when the name cannot be program text (then nothing is
-    // added).
+    // UserDictionaries; the collection is saved back to that file, whatever the case of its
+    // extension. A file that cannot be read is reported in the error box, keeps what was read
+    // and cannot be saved. Null when the name cannot be program text (then nothing is added).
     TUserDictionary* LoadNotesFile(const std::string& FilePath);
-    // Loads every "*.not" regular file of UserFolder, by name in byte order; hidden files are
-    // skipped. A missing folder holds no notes.
+    // Loads every "*.not" regular file of UserFolder, the extension in any case ("*.NOT"), by
+    // name in byte order; hidden files are skipped. A missing folder holds no notes.
     void LoadAllNotes(const std::string& UserFolder);
     // The note of the collection CurrentNoteFile for an article, to be edited: created empty
     // when missing. A collection not loaded yet is read from UserFolder when its file is there,
-    // else created empty (nothing is written). Null when CurrentNoteFile is empty.
+    // else created empty (nothing is written). Null when CurrentNoteFile is empty or no plain
+    // file name of UserFolder. A damaged collection, which cannot be saved, fails with its
+    // message and hands out nothing.
     TUserArticle* GetNote(int32_t ArticleIndex, const std::string& CurrentNoteFile,
                           const std::string& UserFolder);
     // The note shown with an article: the latest attached one of a notes file, or null.

@@ -1,6 +1,7 @@
 // The dictionary's side of the notes: loading the notes files of the User folder, the chains
 // of notes attached to each article, and the note handed to the editor.
 #include "core/base/ErrorBox.h"
+#include "core/base/FileNames.h"
 #include "core/base/OrvelError.h"
 #include "core/dictionary/MainDictionary.h"
 #include "core/dictionary/UserDictionary.h"
@@ -11,6 +12,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <memory>
+#include <string_view>
 #include <sys/stat.h>
 #include <vector>
 
@@ -49,11 +51,42 @@ bool FileExists(const std::string& Path) {
     return ::stat(Path.c_str(), &status) == 0;
 }
 
-// Appends the collection Folder/Name to the dictionary's notes files and reads its file when
-// there is one. A file that fails to load is reported and kept with what was read.
+// "not" in any case: files copied from Windows often carry "NOT".
+bool IsNotesExtension(std::string_view Extension) {
+    if (Extension.size() != 3)
+        return false;
+    for (size_t i = 0; i < 3; ++i)
+        if ((Extension[i] | 0x20) != "not"[i])
+            return false;
+    return true;
+}
+
+// The extension of the notes file Folder/Name as spelt on disk: "not" when that file is there or
+// none is, else the first other spelling in byte order.
+std::string NotesFileExtension(const std::string& Folder, const std::string& Name) {
+    const std::string base = Cp1251ToUtf8(Name) + ".";
+    if (FileExists(Folder + "/" + base + "not"))
+        return "not";
+    std::string found;
+    std::unique_ptr<DIR, int (*)(DIR*)> folder(::opendir(Folder.c_str()), ::closedir);
+    while (const dirent* entry = folder ? ::readdir(folder.get()) : nullptr) {
+        const std::string_view entryName = entry->d_name;
+        if (entryName.size() != base.size() + 3 || !entryName.starts_with(base))
+            continue;
+        const std::string_view extension = entryName.substr(base.size());
+        if (IsNotesExtension(extension) && (found.empty() || extension < found))
+            found = extension;
+    }
+    return found.empty() ? "not" : found;
+}
+
+// Appends the collection Folder/Name to the dictionary's notes files and reads its file
+// (Name.Extension) when there is one. A file that fails to load is reported and kept with what
+// was read.
 TUserDictionary* AddNotesFile(TMainDictionary& Dictionary, const std::string& Folder,
-                              const std::string& Name) {
+                              const std::string& Name, std::string Extension) {
     auto* file = new TUserDictionary(Folder, Name, true, &Dictionary);
+    file->SetFileExtension(std::move(Extension));
     Dictionary.UserDictionaries.Add(std::unique_ptr<TUserDictionary>(file));
     if (!FileExists(file->FileName()))
         return file;
@@ -113,8 +146,12 @@ TUserDictionary* TMainDictionary::LoadNotesFile(const std::string& FilePath) {
     const std::string folder = slash == std::string::npos ? "." : FilePath.substr(0, slash);
     std::string base = slash == std::string::npos ? FilePath : FilePath.substr(slash + 1);
     const size_t dot = base.rfind('.');
-    if (dot != std::string::npos)
+    std::string extension = "not";
+    if (dot != std::string::npos) {
+        if (IsNotesExtension(std::string_view(base).substr(dot + 1)))
+            extension = base.substr(dot + 1);
         base.erase(dot);
+    }
 
     // The collection is named in program text; a file whose name that cannot hold could not
     // be found again under it, so it is left alone.
@@ -125,7 +162,7 @@ TUserDictionary* TMainDictionary::LoadNotesFile(const std::string& FilePath) {
                      "переименуйте файл");
         return nullptr;
     }
-    return AddNotesFile(*this, folder, name);
+    return AddNotesFile(*this, folder, name, extension);
 }
 
 void TMainDictionary::LoadAllNotes(const std::string& UserFolder) {
@@ -140,8 +177,8 @@ void TMainDictionary::LoadAllNotes(const std::string& UserFolder) {
     std::vector<std::string> names;
     while (const dirent* entry = ::readdir(folder.get())) {
         const std::string name = entry->d_name;
-        if (name.empty() || name[0] == '.' || name.size() <= 4 ||
-            name.compare(name.size() - 4, 4, ".not") != 0)
+        if (name.empty() || name[0] == '.' || name.size() <= 4 || name[name.size() - 4] != '.' ||
+            !IsNotesExtension(std::string_view(name).substr(name.size() - 3)))
             continue;
         struct stat status {};
         if (::stat((UserFolder + "/" + name).c_str(), &status) == 0 && S_ISREG(status.st_mode))
@@ -157,20 +194,36 @@ void TMainDictionary::LoadAllNotes(const std::string& UserFolder) {
 
 TUserArticle* TMainDictionary::GetNote(int32_t ArticleIndex, const std::string& CurrentNoteFile,
                                        const std::string& UserFolder) {
-    if (CurrentNoteFile.empty())
+    // A name that is no plain file name of the User folder ("../x", "a/b", a hidden file) would
+    // read and write elsewhere: it counts as no notes file at all.
+    if (!IsPlainFileName(CurrentNoteFile))
         return nullptr;
     CheckIndex(ArticleIndex);
+    // Files whose extensions differ only in case are loaded under one name. The latest loaded
+    // that holds a note for the article is the one whose note the pane shows; without such a
+    // note, new notes go to the latest loaded.
     TUserDictionary* file = nullptr;
-    for (int i = 0; i < UserDictionaries.Count() && !file; ++i)
-        if (UserDictionaries[i]->Name() == CurrentNoteFile)
-            file = UserDictionaries[i];
+    for (int i = UserDictionaries.Count() - 1; i >= 0; --i) {
+        TUserDictionary* candidate = UserDictionaries[i];
+        if (candidate->Name() != CurrentNoteFile)
+            continue;
+        if (candidate->Find(ArticleIndex)) {
+            file = candidate;
+            break;
+        }
+        if (!file)
+            file = candidate;
+    }
     if (!file) {
         // A file of that name that is not loaded yet is read first, so that the first save
         // does not replace it with the new notes alone.
-        file = AddNotesFile(*this, UserFolder, CurrentNoteFile);
+        file = AddNotesFile(*this, UserFolder, CurrentNoteFile,
+                            NotesFileExtension(UserFolder, CurrentNoteFile));
         if (!FileExists(file->FileName()))
             file->Modified = true;
     }
+    // Nothing written into a damaged collection could be saved; the editor is not opened.
+    file->CheckNotDamaged();
     if (TUserArticle* note = file->Find(ArticleIndex))
         return note;
     TUserArticle* note = TUserArticle::Create(*file, ArticleIndex);

@@ -8,11 +8,17 @@
 #include "core/encoding/Windows1251.h"
 #include "core/storage/VkrStream.h"
 
+#include <unordered_map>
 #include <utility>
 
 namespace orvel {
 
 namespace {
+
+// Put between two notes for the same article when they are joined: the start state of a text
+// (Greek, bold), so that the second text reads as it did on its own, and the mark "¶" between
+// spaces (the mark is a word character: without the space it would join the next word).
+constexpr char NoteJoint[] = " \x08\x04\x1F ";
 
 bool IsHeadWordByte(uint8_t c) {
     return c == '-' || (c >= 'A' && c <= 'Y') || c == '[' || c == ']' || c == '_' ||
@@ -55,8 +61,8 @@ TUserArticle* TUserArticle::Create(TUserDictionary& Owner, int32_t ArticleIndex)
     return Insert(std::unique_ptr<TUserArticle>(new TUserArticle(Owner, ArticleIndex, {})));
 }
 
-TUserArticle* TUserArticle::Load(TUserDictionary& Owner, int32_t FileVersion,
-                                 TValueReader& Reader) {
+std::pair<int32_t, std::string> TUserArticle::Read(const TUserDictionary& Owner,
+                                                   int32_t FileVersion, TValueReader& Reader) {
     int32_t index = Reader.ReadInteger();
     if (index < 0)
         throw EOrvelError("Нарушена структура файла (Index < 0)");
@@ -70,8 +76,7 @@ TUserArticle* TUserArticle::Load(TUserDictionary& Owner, int32_t FileVersion,
         if (index >= limit)
             throw EOrvelError("Нарушена структура файла (Index >= Count)");
     }
-    std::string text = Reader.ReadString();
-    return Insert(std::unique_ptr<TUserArticle>(new TUserArticle(Owner, index, std::move(text))));
+    return {index, Reader.ReadString()};
 }
 
 TUserArticle::~TUserArticle() {
@@ -115,11 +120,15 @@ TUserDictionary::TUserDictionary(std::string Folder, std::string Name, bool Kind
     : FFolder(std::move(Folder)), FName(std::move(Name)), FKind(Kind), FDictionary(Dictionary) {}
 
 TUserDictionary::~TUserDictionary() {
+    // The list lets go of each note before destroying it, so the notes need not search it for
+    // themselves; that search made destroying a large collection quadratic.
+    FDestroying = true;
     FItems.Clear();
 }
 
 std::string TUserDictionary::FileName() const {
-    return FFolder + "/" + Cp1251ToUtf8(FName) + (FKind ? ".not" : ".dic");
+    const std::string extension = !FExtension.empty() ? FExtension : FKind ? "not" : "dic";
+    return FFolder + "/" + Cp1251ToUtf8(FName) + "." + extension;
 }
 
 void TUserDictionary::Add(std::unique_ptr<TUserArticle> Note) {
@@ -128,6 +137,8 @@ void TUserDictionary::Add(std::unique_ptr<TUserArticle> Note) {
 }
 
 void TUserDictionary::Remove(TUserArticle* Note) {
+    if (FDestroying)
+        return;
     // The note is being destroyed by whoever holds it; the list only lets go of it.
     FItems.Extract(Note);
     Modified = true;
@@ -157,10 +168,23 @@ void TUserDictionary::Load() {
             FDamaged = true;
         FKind = kind;
         stream.Reader->ReadListBegin();
-        while (!stream.Reader->EndOfList())
-            TUserArticle::Load(*this, stream.FileVersion, *stream.Reader);
+        // A file holds one note per article; a second one is joined to the first rather than
+        // kept apart, where the note pane, the editor and the next save would each take
+        // another of the two.
+        std::unordered_map<int32_t, TUserArticle*> byArticle;
+        bool joined = false;
+        while (!stream.Reader->EndOfList()) {
+            auto [index, text] = TUserArticle::Read(*this, stream.FileVersion, *stream.Reader);
+            if (const auto found = byArticle.find(index); found != byArticle.end()) {
+                found->second->FText += NoteJoint + text;
+                joined = true;
+                continue;
+            }
+            byArticle.emplace(index, TUserArticle::Insert(std::unique_ptr<TUserArticle>(
+                                         new TUserArticle(*this, index, std::move(text)))));
+        }
         stream.Reader->ReadListEnd();
-        Modified = stream.FileVersion != NotesVersion;
+        Modified = stream.FileVersion != NotesVersion || joined;
     } catch (...) {
         // Writing back only the part that was read would lose the rest of the file.
         FDamaged = true;
@@ -168,12 +192,16 @@ void TUserDictionary::Load() {
     }
 }
 
-void TUserDictionary::Save() {
-    if (!Modified)
-        return;
+void TUserDictionary::CheckNotDamaged() const {
     if (FDamaged)
         throw EOrvelError("Файл заметок " + Cp1251ToUtf8(FName) +
                           " повреждён и не может быть сохранён: исправьте или удалите его");
+}
+
+void TUserDictionary::Save() {
+    if (!Modified)
+        return;
+    CheckNotDamaged();
     TFileSaveStream stream(FileName(), NotesBufferSize, NotesVersion, NotesSignature);
     stream.Header();
     stream.Writer->WriteBoolean(FKind);

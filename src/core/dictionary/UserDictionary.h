@@ -1,6 +1,7 @@
 // Notes: a note is a text in the article format attached to one article of the main dictionary;
 // a notes file is a named collection of notes, at most one per article, stored as a stream file
-// in the User folder.
+// in the User folder. A file that holds two notes for one article (written by hand or by another
+// program) is read as one note with both texts, joined in file order.
 //
 // Notes file: the signature "OrvelUserDictionary" and version 1, then the kind flag (true for a
 // notes file), then a list of (article index, text) pairs in ascending index order. Files of
@@ -17,6 +18,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace orvel {
 
@@ -35,9 +37,6 @@ public:
     // modified; attached to the article when Owner belongs to a dictionary. An index beyond the
     // dictionary's articles fails an internal check.
     static TUserArticle* Create(TUserDictionary& Owner, int32_t ArticleIndex);
-    // Reads one note of a notes file of FileVersion into Owner and attaches it. A negative index,
-    // or one naming no article of the dictionary, fails as a damaged file and adds nothing.
-    static TUserArticle* Load(TUserDictionary& Owner, int32_t FileVersion, TValueReader& Reader);
 
     // Removes the note from its collection (which becomes modified) and from its article's chain.
     ~TUserArticle();
@@ -65,9 +64,15 @@ public:
 
 private:
     friend class TMainDictionary;
+    friend class TUserDictionary;
 
     TUserArticle(TUserDictionary& Owner, int32_t ArticleIndex, std::string Text);
     static TUserArticle* Insert(std::unique_ptr<TUserArticle> Note);
+    // Reads the article index (in today's numbering) and the text of one note of Owner's file
+    // of FileVersion. A negative index, or one naming no article of the dictionary, fails as a
+    // damaged file.
+    static std::pair<int32_t, std::string> Read(const TUserDictionary& Owner, int32_t FileVersion,
+                                                TValueReader& Reader);
 
     TUserDictionary* FOwner;
     std::string FText;
@@ -78,8 +83,9 @@ private:
 class TUserDictionary {
 public:
     // An empty, unmodified collection whose file is Folder/Name.not (Name.dic when Kind is
-    // false). Name is program text (Windows-1251); the file name on disk is its UTF-8 form.
-    // Notes are attached to Dictionary's articles when it is given.
+    // false, or another extension given to SetFileExtension). Name is program text
+    // (Windows-1251); the file name on disk is its UTF-8 form. Notes are attached to
+    // Dictionary's articles when it is given.
     TUserDictionary(std::string Folder, std::string Name, bool Kind,
                     TMainDictionary* Dictionary = nullptr);
     // Destroys the notes, which detach themselves.
@@ -89,15 +95,21 @@ public:
     TUserDictionary& operator=(const TUserDictionary&) = delete;
 
     std::string FileName() const;
+    // The file's extension as spelt on disk when it is not the usual one ("NOT" for a file
+    // copied from Windows), so that the collection is read from and saved to that very file.
+    void SetFileExtension(std::string Extension) { FExtension = std::move(Extension); }
 
     // Reads the file into this (empty) collection. A file of an older version leaves the
     // collection modified, so that it is written back in today's form. On any failure the notes
     // read so far stay and the collection is marked damaged; so is a file whose kind flag
-    // differs from Kind (it would be written back under another name).
+    // differs from Kind (it would be written back under another name). A second note for an
+    // article is joined to the first and leaves the collection modified.
     void Load();
     // When modified, writes the whole file anew (atomically) and clears Modified. A damaged
     // collection is never written: Save then fails and the file on disk stays as it was.
     void Save();
+    // Fails with the message that the file is damaged and cannot be saved when it is.
+    void CheckNotDamaged() const;
 
     int Count() const { return FItems.Count(); }
     TUserArticle* Items(int Index) const { return FItems.Items(Index); }
@@ -125,8 +137,10 @@ private:
     TVkrObjectList<TUserArticle> FItems;
     std::string FFolder;
     std::string FName;
+    std::string FExtension; // empty: "not" or "dic" by FKind
     bool FKind;
     bool FDamaged = false;
+    bool FDestroying = false; // the notes are being destroyed with the collection
     TMainDictionary* FDictionary;
 };
 

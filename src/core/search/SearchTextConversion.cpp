@@ -195,12 +195,14 @@ public:
         : FReader(reader), FLength(reader.Length()), FAllowSpaces(allowSpaces) {}
 
     std::string Convert() {
-        // The first character that is not a space sets the font and the language of the word.
+        // The first character that is not a blank sets the font and the language of the word.
+        // Tabs and line breaks before it are blanks too: a word copied from a table cell or a
+        // line of its own arrives with them.
         int position = 0;
         TCharacterInfo first;
         for (; position < FLength; ++position) {
             first = FReader.Character(position);
-            if (first.CodePoint != ' ') {
+            if (first.CodePoint == 0 || first.CodePoint > ' ') {
                 break;
             }
         }

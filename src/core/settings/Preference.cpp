@@ -1,5 +1,6 @@
 #include "core/settings/Preference.h"
 
+#include "core/base/FileNames.h"
 #include "core/storage/SettingsStore.h"
 
 #include <algorithm>
@@ -134,6 +135,10 @@ void TPreference::LoadPreference(TSettingsStore& store, std::string_view rootPat
         return;
     TLoader loader(*key);
     ExchangeValues(*this, loader);
+    // The notes file is named inside the User folder; a stored path ("../x", "a/b") or hidden
+    // name would read and write elsewhere, so it falls back to none.
+    if (!IsPlainFileName(CurrentNoteFile))
+        CurrentNoteFile.clear();
 }
 
 void TPreference::SavePreference(TSettingsStore& store, std::string_view rootPath) const {
@@ -161,7 +166,8 @@ std::string NoteFileNameFromPath(std::string_view text) {
         text.remove_prefix(slash + 1);
     if (const size_t dot = text.rfind('.'); dot != std::string_view::npos)
         text = text.substr(0, dot);
-    return std::string(text);
+    // What is left of "..", ".not" or ".hidden.not" names no notes file of the User folder.
+    return IsPlainFileName(text) ? std::string(text) : std::string();
 }
 
 } // namespace orvel

@@ -26,7 +26,8 @@ public:
     // run) the fields stay as they are. Otherwise a missing or wrongly typed value falls back:
     // an integer or colour to the field's current value (ListFontSize to 20), a boolean to its
     // default, a text to the empty text; numbers are then clamped to their ranges. Nothing is
-    // reported and nothing throws.
+    // reported and nothing throws. A CurrentNoteFile that is no plain file name of the User
+    // folder (a path, a hidden name) falls back to the empty text.
     void LoadPreference(TSettingsStore& store, std::string_view rootPath);
     // Writes every value, in the order of the fields, creating the key when needed. A failure
     // ends the saving where it happens and is reported nowhere; nothing throws.
@@ -56,7 +57,8 @@ public:
 std::string UserFolder(const std::string& executablePath);
 
 // The name a notes file is known by: the path's last part with its last extension removed
-// ("/x/Lexicon.not" gives "Lexicon", "a.b.not" gives "a.b").
+// ("/x/Lexicon.not" gives "Lexicon", "a.b.not" gives "a.b"); empty when that is no plain file
+// name (".." or ".hidden.not").
 std::string NoteFileNameFromPath(std::string_view text);
 
 } // namespace orvel

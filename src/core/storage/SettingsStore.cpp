@@ -9,7 +9,9 @@ namespace orvel {
 
 TSettingRead<bool> TSettingsKey::ReadBoolean(std::string_view name) const {
     const TSettingRead<int32_t> read = ReadInteger(name);
-    return {read.Status, read.Present() && read.Value != 0};
+    if (read.Present() && read.Value != 0 && read.Value != 1)
+        return {TSettingStatus::WrongType, false};
+    return {read.Status, read.Present() && read.Value == 1};
 }
 
 bool TSettingsKey::WriteBoolean(std::string_view name, bool value) {

@@ -47,7 +47,8 @@ public:
 
     virtual TSettingRead<int32_t> ReadInteger(std::string_view name) const = 0;
     virtual TSettingRead<std::string> ReadString(std::string_view name) const = 0;
-    // A boolean is an integer value, true when not 0.
+    // A boolean is the integer 0 or 1; any other integer is wrongly typed, as in a store that
+    // keeps values as text.
     virtual TSettingRead<bool> ReadBoolean(std::string_view name) const;
 
     // False (or an exception) when the value could not be written.

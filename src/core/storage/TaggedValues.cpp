@@ -96,6 +96,10 @@ TValueTag TValueReader::NextValue() {
     return static_cast<TValueTag>(FBuffer[FPosition]);
 }
 
+bool TValueReader::AtEnd() {
+    return !Fill();
+}
+
 int32_t TValueReader::ReadInteger() {
     switch (ReadByte()) {
     case vaInt8:

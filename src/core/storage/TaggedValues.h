@@ -55,6 +55,8 @@ public:
 
     // The next tag byte, not consumed.
     TValueTag NextValue();
+    // Whether every byte has been read.
+    bool AtEnd();
 
 private:
     unsigned char ReadByte();

@@ -109,6 +109,17 @@ TEST(VocabularyTablesTest, DamagedFilesAreRefused) {
         WriteFile(file, good.substr(0, cut));
         EXPECT_THROW(LoadVocabularyFile(file), EOrvelError) << cut;
     }
+    // Anything after the eighth table, even one more value, is not this format.
+    for (const std::string_view extra : {std::string_view("\0", 1), std::string_view("\x02\x05")}) {
+        WriteFile(file, good + std::string(extra));
+        try {
+            LoadVocabularyFile(file);
+            ADD_FAILURE() << "bytes after the last table were accepted";
+        } catch (const EOrvelError& error) {
+            EXPECT_EQ(std::string(error.what()),
+                      "Ошибка чтения файла словаря orvel.voc: Нарушена структура файла");
+        }
+    }
     // A table with a row count of its own is not this program's table.
     TFileSaveStream stream(file, 4096, 1, "OrvelVocabulary");
     stream.Header();

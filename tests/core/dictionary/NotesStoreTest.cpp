@@ -116,7 +116,6 @@ TEST_F(NotesStoreTest, LoadsNotFilesInNameOrderAndShowsTheLastLoaded) {
     WriteFile(UserFile("a.not"), NotesFile({{2, "from a"}, {7, "a only"}}));
     WriteFile(UserFile(".hidden.not"), NotesFile({{2, "hidden"}}));
     WriteFile(UserFile("c.txt"), NotesFile({{2, "txt"}}));
-    WriteFile(UserFile("e.NOT"), NotesFile({{2, "upper"}}));
     std::filesystem::create_directory(UserFile("d.not"));
     dictionary->LoadAllNotes(User());
 
@@ -142,6 +141,62 @@ TEST_F(NotesStoreTest, LoadsNotFilesInNameOrderAndShowsTheLastLoaded) {
     EXPECT_TRUE(Chain(7).empty());
 }
 
+TEST_F(NotesStoreTest, ExtensionInAnyCaseIsLoadedAndSavedBackToTheSameFile) {
+    WriteFile(UserFile("Lex.NOT"), NotesFile({{2, "upper"}}));
+    WriteFile(UserFile("b.not"), NotesFile({{3, "b"}}));
+    WriteFile(UserFile("c.NOTE"), NotesFile({{4, "note"}}));
+    dictionary->LoadAllNotes(User());
+    ASSERT_EQ(dictionary->UserDictionaries.Count(), 2);
+    EXPECT_EQ(dictionary->FirstNote(2)->Text(), "upper");
+
+    dictionary->GetNote(5, "Lex", User())->SetText("five");
+    TUserDictionary* lex = dictionary->UserDictionaries[0];
+    EXPECT_EQ(lex->FileName(), UserFile("Lex.NOT"));
+    lex->Save();
+    EXPECT_EQ(ReadFile(UserFile("Lex.NOT")), NotesFile({{2, "upper"}, {5, "five"}}));
+    EXPECT_FALSE(std::filesystem::exists(UserFile("Lex.not")));
+
+    // A collection read only when a note is asked for finds its file the same way.
+    WriteFile(UserFile("Late.Not"), NotesFile({{1, "late"}}));
+    TUserArticle* late = dictionary->GetNote(1, "Late", User());
+    EXPECT_EQ(late->Text(), "late");
+    late->SetText("later");
+    late->Owner()->Save();
+    EXPECT_EQ(ReadFile(UserFile("Late.Not")), NotesFile({{1, "later"}}));
+    EXPECT_FALSE(std::filesystem::exists(UserFile("Late.not")));
+    EXPECT_TRUE(shown.empty());
+}
+
+TEST_F(NotesStoreTest, FilesWhoseExtensionsDifferInCaseShareTheirNameConsistently) {
+    WriteFile(UserFile("n.NOT"), NotesFile({{1, "upper"}, {2, "upper only"}}));
+    WriteFile(UserFile("n.not"), NotesFile({{1, "lower"}}));
+    dictionary->LoadAllNotes(User());
+    ASSERT_EQ(dictionary->UserDictionaries.Count(), 2);
+    // The editor opens the note the pane shows.
+    for (int32_t article : {1, 2})
+        EXPECT_EQ(dictionary->GetNote(article, "n", User()), dictionary->FirstNote(article));
+    // A new note goes to the file loaded last.
+    EXPECT_EQ(dictionary->GetNote(3, "n", User())->Owner(), dictionary->UserDictionaries[1]);
+}
+
+TEST_F(NotesStoreTest, TwoNotesForOneArticleInOneFileAreJoinedInFileOrder) {
+    WriteFile(UserFile("a.not"), NotesFile({{3, "other"}}));
+    WriteFile(UserFile("n.not"), NotesFile({{3, "one"}, {5, "x"}, {3, "two"}, {3, "three"}}));
+    dictionary->LoadAllNotes(User());
+    const std::string joined = "one \x08\x04\x1F two \x08\x04\x1F three";
+    EXPECT_EQ(Chain(3), (std::vector<std::string>{joined, "other"}));
+    TUserDictionary* n = dictionary->UserDictionaries[1];
+    EXPECT_EQ(n->Count(), 2);
+    EXPECT_EQ(dictionary->FirstNote(3), dictionary->GetNote(3, "n", User()));
+    EXPECT_EQ(dictionary->FirstNote(3)->Text(), joined);
+    EXPECT_FALSE(n->Damaged());
+    EXPECT_TRUE(shown.empty());
+    // Written back with one note per article.
+    EXPECT_TRUE(n->Modified);
+    n->Save();
+    EXPECT_EQ(ReadFile(UserFile("n.not")), NotesFile({{3, joined}, {5, "x"}}));
+}
+
 TEST_F(NotesStoreTest, EmptyOrMissingUserFolderLoadsNothingSilently) {
     dictionary->LoadAllNotes(User());
     dictionary->LoadAllNotes(dir.File("missing"));
@@ -162,11 +217,24 @@ TEST_F(NotesStoreTest, GetNoteCreatesTheCollectionInMemoryUntilSaved) {
 
     EXPECT_EQ(dictionary->GetNote(4, "", User()), nullptr);
     EXPECT_THROW(dictionary->GetNote(10, name, User()), EAssertionFailed);
+    EXPECT_EQ(dictionary->UserDictionaries.Count(), 1);
     EXPECT_THROW(dictionary->GetNote(-1, name, User()), EAssertionFailed);
 
     note->SetText("t");
     file->Save();
     EXPECT_EQ(ReadFile(UserFile("Мои.not")), NotesFile({{4, "t"}}));
+}
+
+TEST_F(NotesStoreTest, GetNoteRefusesNamesOutsideTheUserFolder) {
+    WriteFile(dir.File("x.not"), NotesFile({{4, "outside"}}));
+    std::filesystem::create_directory(UserFile("sub"));
+    for (const std::string& name : {std::string("../x"), std::string("sub/y"), std::string(".."),
+                                    std::string(".hidden"), std::string("x\0", 2)}) {
+        EXPECT_EQ(dictionary->GetNote(4, name, User()), nullptr) << name;
+        EXPECT_EQ(dictionary->UserDictionaries.Count(), 0) << name;
+    }
+    EXPECT_EQ(dictionary->FirstNote(4), nullptr);
+    EXPECT_TRUE(shown.empty());
 }
 
 TEST_F(NotesStoreTest, GetNoteAnswersAnExistingNoteAndChangesNothing) {
@@ -219,14 +287,26 @@ TEST_F(NotesStoreTest, UnreadableFileIsReportedKeptVisibleAndNeverWrittenBack) {
         EXPECT_EQ(notes->Count(), row.Left);
         EXPECT_EQ(dictionary->FirstNote(1) != nullptr, row.Left > 0);
 
-        dictionary->GetNote(5, "\xC7\xE0\xEC\xE5\xF2\xEA\xE8", User())->SetText("new");
+        // No note is handed to the editor, new or old: it could never be saved.
+        const std::string damaged =
+            "Файл заметок Заметки повреждён и не может быть сохранён: исправьте или удалите его";
+        for (int32_t article : {5, 1}) {
+            try {
+                dictionary->GetNote(article, "\xC7\xE0\xEC\xE5\xF2\xEA\xE8", User());
+                ADD_FAILURE() << "a note of a damaged file was handed out";
+            } catch (const EOrvelError& error) {
+                EXPECT_EQ(std::string(error.what()), damaged);
+            }
+        }
+        EXPECT_EQ(notes->Count(), row.Left);
+        EXPECT_EQ(dictionary->FirstNote(5), nullptr);
+
+        notes->Modified = true;
         try {
             notes->Save();
             ADD_FAILURE() << "a damaged file was saved";
         } catch (const EOrvelError& error) {
-            EXPECT_EQ(std::string(error.what()),
-                      "Файл заметок Заметки повреждён и не может быть сохранён: исправьте или "
-                      "удалите его");
+            EXPECT_EQ(std::string(error.what()), damaged);
         }
         EXPECT_TRUE(notes->Modified);
         EXPECT_EQ(ReadFile(UserFile("Заметки.not")), row.Bytes);

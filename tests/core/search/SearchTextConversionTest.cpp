@@ -84,7 +84,7 @@ TEST(SearchTextConversion, NothingButSpacesGivesEmptyKey) {
     TMemoryCharacterReader object;
     object.AddBytes(" ", "Orvel000", 0).AddObject("Wingdings", 2).AddBytes("a", "Orvel000", 0);
     EXPECT_EQ(Convert(object), "");
-    EXPECT_EQ(Convert(Bytes(" \nab", "Orvel000", 0)), "");
+    EXPECT_EQ(Convert(Bytes(" \t\r\n\v", "Orvel000", 0)), "");
     // A branch that keeps nothing still names the script.
     EXPECT_EQ(Convert(Bytes("-", "Orvel000", 0)), Greek(""));
 }
@@ -317,6 +317,17 @@ TEST(SearchTextConversion, UnreadableFontsAreRefused) {
     ExpectRefused(Bytes("abc", "Orvel001", 0), "Orvel не работает со шрифтом Orvel001 (ANSI)");
     ExpectRefused(Text(U"word", "DejaVu Sans", 99),
                   "Orvel не работает со шрифтом DejaVu Sans (Unknown)");
+}
+
+TEST(SearchTextConversion, BlanksBeforeTheWordAreSkipped) {
+    // A word copied from a table cell or from a line of its own; the blanks before it may be in
+    // another font than the word's.
+    TMemoryCharacterReader cell;
+    cell.AddBytes("\t", "Arial", 0).AddBytes("ab\tgd", "Orvel000", 0);
+    EXPECT_EQ(Convert(cell), Greek("ab"));
+    TMemoryCharacterReader line;
+    line.AddBytes("\r\n \v", "Times New Roman", 0).Add(U"\u0434\u043E\u043C\r", "Arial", 204);
+    EXPECT_EQ(Convert(line), Russian("дом"));
 }
 
 TEST(SearchTextConversion, ControlCharactersAndObjectsEndTheText) {

@@ -154,6 +154,7 @@ TEST(PreferenceTest, WronglyTypedOrUnreadableValuesFallBack) {
     store.SetValue(Key, "ListFontSize", std::string("16"));
     store.SetValue(Key, "CommonAutoLoadSave", std::string("0"));
     store.SetValue(Key, "CommonWindowsSound", std::string("1"));
+    store.SetValue(Key, "ListFontBold", 2); // neither 0 nor 1
     store.SetValue(Key, "CommonBookmarksFileName", 3);
     store.SetValue(Key, "TextAuthorColor", std::string("255"));
     store.SetValue(Key, "TextFontSize", 12);
@@ -165,6 +166,7 @@ TEST(PreferenceTest, WronglyTypedOrUnreadableValuesFallBack) {
     EXPECT_EQ(p.ListFontSize, 20);
     EXPECT_TRUE(p.CommonAutoLoadSave);
     EXPECT_FALSE(p.CommonWindowsSound);
+    EXPECT_FALSE(p.ListFontBold);
     EXPECT_EQ(p.CommonBookmarksFileName, "");
     EXPECT_EQ(p.TextAuthorColor, 0x800000u);
     EXPECT_EQ(p.TextFontSize, 20);
@@ -228,6 +230,24 @@ TEST(PreferenceTest, UserFolderLiesBesideTheExecutable) {
     EXPECT_EQ(UserFolder("orvel"), "User");
 }
 
+TEST(PreferenceTest, CurrentNoteFileOutsideTheUserFolderIsRefused) {
+    const std::string refused[] = {
+        "../x", "a/b", "/etc/passwd", "..", ".", ".x", std::string("Default.bmr\0", 12)};
+    const std::string kept[] = {"a.b", "x..", "\xCC\xEE\xE8"};
+    TMemorySettingsStore store;
+    TPreference p = Changed();
+    for (const std::string& name : refused) {
+        store.SetValue(Key, "CurrentNoteFile", name);
+        p.LoadPreference(store, "Software\\Dorne\\Orvel");
+        EXPECT_EQ(p.CurrentNoteFile, "") << name;
+    }
+    for (const std::string& name : kept) {
+        store.SetValue(Key, "CurrentNoteFile", name);
+        p.LoadPreference(store, "Software\\Dorne\\Orvel");
+        EXPECT_EQ(p.CurrentNoteFile, name);
+    }
+}
+
 TEST(PreferenceTest, NoteFileNameDropsFolderAndLastExtension) {
     EXPECT_EQ(NoteFileNameFromPath("/home/u/x/Lexicon.not"), "Lexicon");
     EXPECT_EQ(NoteFileNameFromPath("a.b.not"), "a.b");
@@ -236,6 +256,9 @@ TEST(PreferenceTest, NoteFileNameDropsFolderAndLastExtension) {
     EXPECT_EQ(NoteFileNameFromPath("/x.y/Lexicon"), "Lexicon");
     EXPECT_EQ(NoteFileNameFromPath("/x/"), "");
     EXPECT_EQ(NoteFileNameFromPath(""), "");
+    // Nothing that would name a hidden file or the folder itself.
+    EXPECT_EQ(NoteFileNameFromPath("/x/..."), "");
+    EXPECT_EQ(NoteFileNameFromPath(".hidden.not"), "");
 }
 
 } // namespace

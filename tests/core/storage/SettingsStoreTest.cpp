@@ -79,10 +79,15 @@ TEST(SettingsStoreTest, ReadsTellMissingAndWrongTypeFromAValue) {
     EXPECT_EQ(key->ReadString("Number").Status, TSettingStatus::WrongType);
     EXPECT_EQ(key->ReadString("None").Status, TSettingStatus::Missing);
 
-    // A boolean is an integer, true when not 0.
-    EXPECT_TRUE(key->ReadBoolean("Number").Present());
-    EXPECT_TRUE(key->ReadBoolean("Number").Value);
+    // A boolean is the integer 0 or 1; any other integer is wrongly typed.
+    store.SetValue("K", "One", 1);
+    store.SetValue("K", "Minus", -1);
+    EXPECT_EQ(key->ReadBoolean("One").Status, TSettingStatus::Present);
+    EXPECT_TRUE(key->ReadBoolean("One").Value);
+    EXPECT_EQ(key->ReadBoolean("Zero").Status, TSettingStatus::Present);
     EXPECT_FALSE(key->ReadBoolean("Zero").Value);
+    EXPECT_EQ(key->ReadBoolean("Number").Status, TSettingStatus::WrongType);
+    EXPECT_EQ(key->ReadBoolean("Minus").Status, TSettingStatus::WrongType);
     EXPECT_EQ(key->ReadBoolean("Text").Status, TSettingStatus::WrongType);
     EXPECT_EQ(key->ReadBoolean("None").Status, TSettingStatus::Missing);
 }

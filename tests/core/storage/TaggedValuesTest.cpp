@@ -133,6 +133,8 @@ TEST(TaggedValues, EveryTruncationIsStreamReadError) {
     {
         TValueReader whole(full);
         ReadSample(whole);
+        EXPECT_TRUE(whole.AtEnd());
+        EXPECT_FALSE(TValueReader(full.substr(0, 1)).AtEnd());
     }
     for (size_t length = 0; length < full.size(); ++length) {
         TValueReader r(full.substr(0, length));
@@ -187,6 +189,7 @@ TEST_F(TaggedValuesFile, BufferedFileMatchesMemory) {
         ASSERT_EQ(lseek(Fd(), 0, SEEK_SET), 0);
         TValueReader reader(Fd(), bufferSize);
         ReadSample(reader);
+        EXPECT_TRUE(reader.AtEnd()) << bufferSize;
         EXPECT_EQ(ErrorOf([&] { reader.ReadBoolean(); }), "Stream read error");
     }
 }

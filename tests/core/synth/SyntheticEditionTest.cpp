@@ -6,6 +6,7 @@
 #include "core/dictionary/MainDictionary.h"
 #include "core/encoding/GreekEncoding.h"
 #include "core/settings/Preference.h"
+#include "core/synth/SyntheticVocabulary.h"
 #include "support/GeneratedDictionary.h"
 #include "support/TempDir.h"
 
@@ -235,11 +236,33 @@ TEST(SyntheticEdition, ArticlesUseEveryPartOfTheFormatCorrectly) {
     EXPECT_GE(lengths[lengths.size() - 5], 10000u); // a few articles of tens of kilobytes
 }
 
+TEST(SyntheticEdition, VocabularyIsCompleteAndOfTheRightKind) {
+    const TVocabulary vocabulary = GenerateSyntheticVocabulary();
+    EXPECT_TRUE(vocabulary.Complete());
+    // The file the tool writes is accepted: every compiled-in row is kept as it is.
+    TTempDir dir;
+    SaveVocabularyFile(dir.File("orvel.voc"), vocabulary);
+    EXPECT_EQ(LoadVocabularyFile(dir.File("orvel.voc")).Tables, vocabulary.Tables);
+
+    TFormatUse use;
+    for (const auto& row : vocabulary.Tables[size_t(TVocabularyTable::GreekEndings)])
+        CheckGreekWord(*row.Text, use);
+    for (const auto& row : vocabulary.Tables[size_t(TVocabularyTable::VowelQuantities)])
+        CheckGreekWord(*row.Text, use);
+    EXPECT_EQ(use.Faults, std::vector<std::string>());
+    for (const auto& row : vocabulary.Tables[size_t(TVocabularyTable::RussianWords)]) {
+        ASSERT_FALSE(row.Text->empty());
+        EXPECT_TRUE(std::all_of(row.Text->begin(), row.Text->end(), [](char c) {
+            return uint8_t(c) >= 0xC0 || c == '-' || (c >= '0' && c <= '9');
+        })) << *row.Text;
+    }
+}
+
 TEST(SyntheticEdition, EveryArticleRenders) {
     const TPreference preference;
+    const TVocabulary vocabulary = GenerateSyntheticVocabulary();
     for (int32_t i = 0; i < Edition().Count(); ++i) {
-        const std::string rtf =
-            RenderArticle(Edition().Article(i), preference, TVocabulary::BuiltIn());
+        const std::string rtf = RenderArticle(Edition().Article(i), preference, vocabulary);
         ASSERT_EQ(rtf.substr(rtf.size() - 4), std::string("}\r\n\0", 4)) << i;
     }
 }
