@@ -18,7 +18,7 @@ namespace {
 // Put between two notes for the same article when they are joined: the start state of a text
 // (Greek, bold), so that the second text reads as it did on its own, and the mark "¶" between
 // spaces (the mark is a word character: without the space it would join the next word).
-constexpr char NoteJoint[] = " \x08\x04\x1F ";
+constexpr char NoteJoint[] = {' ', char(CodeGreek), char(CodeBold), char(CodeMark), ' ', 0};
 
 bool IsHeadWordByte(uint8_t c) {
     return c == '-' || (c >= 'A' && c <= 'Y') || c == '[' || c == ']' || c == '_' ||
