@@ -1,10 +1,9 @@
 // Reading, checking and writing the two index files of the main dictionary: orvel.idx (where
 // each record starts) and orvel.idz (the letter index). An index is used only when it is newer
 // than the .dic and consistent with it; otherwise it is rebuilt and written anew.
+#include "core/base/AtomicFile.h"
 #include "core/dictionary/MainDictionary.h"
 
-#include <cstdio>
-#include <cstring>
 #include <unistd.h>
 
 namespace orvel {
@@ -37,26 +36,17 @@ bool OpenCurrentIndex(TVkrMapFile& file, const std::string& name, const TFileTim
            CreatedBefore(*dicTime, indexTime);
 }
 
-// Writes an index file whole under a temporary name and renames it into place, so that an
-// interrupted write never leaves a partial index behind. Failures are swallowed: the index is
-// a cache and is rebuilt at the next start.
+// Writes an index file whole through a temporary file, so that an interrupted write never
+// leaves a partial index behind. Failures are swallowed: the index is a cache and is rebuilt at
+// the next start.
 template <class Fill>
 void WriteIndexFile(const std::string& name, uint32_t size, Fill fill) {
-    std::string temporary = name + ".tmp" + std::to_string(::getpid());
+    std::string bytes(size, '\0');
+    fill(reinterpret_cast<uint8_t*>(bytes.data()));
     try {
-        TVkrMapFile file;
-        file.Open(temporary, false, TVkrMapFile::CreateAlways);
-        if (!file.IsOpen())
-            return;
-        file.SetSize(size);
-        fill(file.WritableMemory());
-        file.Flush();
-        file.Close();
-        if (std::rename(temporary.c_str(), name.c_str()) == 0)
-            return;
+        WriteFileAtomically(name, bytes);
     } catch (const std::exception&) {
     }
-    std::remove(temporary.c_str());
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "core/dictionary/MainDictionary.h"
 
+#include "core/base/AtomicFile.h"
 #include "core/base/ErrorBox.h"
 #include "core/base/OrvelError.h"
 
@@ -43,6 +44,10 @@ void TMainDictionary::LoadIndex() {
         FailWithErrorBox(BrokenData);
     TFileTime dicTime;
     const TFileTime* knownDicTime = GetFileTime(dicTime) ? &dicTime : nullptr;
+    // Index files written by a process that was killed in the middle may have left their
+    // temporary files in the data folder.
+    RemoveStaleTemporaries(IndexFileName(".idx"));
+    RemoveStaleTemporaries(IndexFileName(".idz"));
 
     if (ReadIdx(knownDicTime)) {
         FIdxSource = TIndexSource::Read;

@@ -1,5 +1,6 @@
 // The dictionary's side of the notes: loading the notes files of the User folder, the chains
 // of notes attached to each article, and the note handed to the editor.
+#include "core/base/AtomicFile.h"
 #include "core/base/ErrorBox.h"
 #include "core/base/OrvelError.h"
 #include "core/dictionary/MainDictionary.h"
@@ -55,6 +56,8 @@ TUserDictionary* AddNotesFile(TMainDictionary& Dictionary, const std::string& Fo
                               const std::string& Name) {
     auto* file = new TUserDictionary(Folder, Name, true, &Dictionary);
     Dictionary.UserDictionaries.Add(std::unique_ptr<TUserDictionary>(file));
+    // What a save killed half-way left behind.
+    RemoveStaleTemporaries(file->FileName());
     if (!FileExists(file->FileName()))
         return file;
     try {

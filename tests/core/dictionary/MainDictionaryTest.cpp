@@ -5,12 +5,15 @@
 #include "support/GeneratedDictionary.h"
 #include "support/TempDir.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 
 using namespace orvel;
 using namespace orvel::testing;
@@ -236,6 +239,29 @@ TEST_F(MainDictionaryTest, IndexWriteFailureIsSilentAndLeavesNothingBehind) {
     EXPECT_TRUE(std::filesystem::is_directory(Idx()));
     for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
         EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
+}
+
+// Index files written by a process killed half-way leave temporary files that carry its id;
+// opening the dictionary removes those of processes that have ended.
+TEST_F(MainDictionaryTest, OpeningRemovesStaleIndexTemporaries) {
+    WriteFile(Dic(), BuildDic({"a", "b"}));
+    NextTick();
+    Load();
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    const std::string dead = std::to_string(child);
+    const std::string alive = "orvel.idx.tmp" + std::to_string(::getpid()) + "-abc123";
+    for (const std::string& name :
+         {"orvel.idx.tmp" + dead, "orvel.idz.tmp" + dead + "-abc123", alive})
+        WriteFile(dir.File(name), std::string(1000, 'x'));
+    EXPECT_EQ(Load()->IdxSource(), TIndexSource::Read);
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"orvel.dic", "orvel.idx", alive, "orvel.idz"}));
 }
 
 TEST(MapFileTest, EmptyFileMapsToNothing) {

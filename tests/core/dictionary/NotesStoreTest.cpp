@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace orvel;
 using namespace orvel::testing;
@@ -185,6 +187,19 @@ TEST_F(NotesStoreTest, GetNoteReadsACollectionWhoseFileWasNotLoaded) {
     TUserArticle* note = dictionary->GetNote(4, "late", User());
     EXPECT_EQ(note->Text(), "kept");
     EXPECT_FALSE(note->Owner()->Modified);
+}
+
+TEST_F(NotesStoreTest, LoadingAFileRemovesWhatAKilledSaveOfItLeft) {
+    WriteFile(UserFile("n.not"), NotesFile({{1, "a"}}));
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    const std::string stale = UserFile("n.not.tmp" + std::to_string(child) + "-abc123");
+    WriteFile(stale, "part of a save");
+    dictionary->LoadAllNotes(User());
+    EXPECT_FALSE(std::filesystem::exists(stale));
+    EXPECT_EQ(Chain(1), std::vector<std::string>{"a"});
 }
 
 TEST_F(NotesStoreTest, UnreadableFileIsReportedKeptVisibleAndNeverWrittenBack) {

@@ -156,6 +156,24 @@ TEST_F(VkrStream, SaveReplacesOnlyOnCommit) {
     EXPECT_NE(ErrorOf([&] { stream.Writer->WriteString("late"); }), "");
 }
 
+// A save killed before its Commit leaves the old file and no temporary file.
+TEST_F(VkrStream, KilledSaveLeavesNothingBehind) {
+    const std::string path = PathOf("notes.dat");
+    SaveNotes(path, "old");
+    const std::string before = Contents(path);
+    EXPECT_EXIT(
+        {
+            TFileSaveStream stream(path, 256, 1, NotesSignature);
+            stream.Header();
+            stream.Writer->WriteString(std::string(10000, 'n'));
+            stream.Flush();
+            std::raise(SIGKILL);
+        },
+        ::testing::KilledBySignal(SIGKILL), "");
+    EXPECT_EQ(Names(), std::vector<std::string>{"notes.dat"});
+    EXPECT_EQ(Contents(path), before);
+}
+
 TEST_F(VkrStream, SaveKeepsPermissionsAndFollowsLinks) {
     const std::string path = PathOf("notes.dat");
     SaveNotes(path, "first");
