@@ -37,7 +37,9 @@ void TVkrMapFile::Open(const std::string& FileName, bool ReadOnly, uint32_t Crea
         return;
     FFileName = FileName;
     this->ReadOnly = ReadOnly;
-    int flags = (ReadOnly ? O_RDONLY : O_RDWR) | O_CLOEXEC;
+    // Opening a named pipe would wait for a writer, and a device may do anything: the open does
+    // not wait, and the type is checked on the open file itself, so it cannot change between.
+    int flags = (ReadOnly ? O_RDONLY : O_RDWR) | O_CLOEXEC | O_NONBLOCK;
     if (CreationDisposition == CreateAlways)
         flags |= O_CREAT | O_TRUNC;
     Handle = ::open(FileName.c_str(), flags, 0644);
@@ -51,6 +53,7 @@ void TVkrMapFile::Open(const std::string& FileName, bool ReadOnly, uint32_t Crea
         throw EOrvelError("Не могу открыть файл " + BaseName(FileName) + ". " +
                           std::strerror(error));
     }
+    ::fcntl(Handle, F_SETFL, 0); // a regular file: reads wait for the disk as usual
     FSize = uint32_t(st.st_size);
     Map();
 }

@@ -30,8 +30,9 @@ public:
     virtual ~TVkrMapFile();
 
     // Opens and maps the file; does nothing when a file is already open. A file that cannot be
-    // opened leaves the object closed without an error (callers test Memory()); a non-empty
-    // file that cannot be mapped fails with "Не могу открыть файл <name>. <reason>".
+    // opened leaves the object closed without an error (callers test Memory()); one that is not
+    // a regular file (never waited for), or a non-empty file that cannot be mapped, fails with
+    // "Не могу открыть файл <name>. <reason>".
     void Open(const std::string& FileName, bool ReadOnly, uint32_t CreationDisposition);
     virtual void Close();
 

@@ -34,10 +34,13 @@ void TBaseLoadStream::ReadHeader() {
 TFileLoadStream::TFileLoadStream(const std::string& fileName, size_t bufferSize, int32_t version,
                                  std::string signature)
     : TBaseLoadStream(version, std::move(signature)) {
-    Stream = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+    // Only a regular file is read: a named pipe would wait for a writer, a device may never
+    // end. The open does not wait, and the type is checked on the open file.
+    Stream = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     struct stat status {};
-    if (Stream < 0 || ::fstat(Stream, &status) != 0 || S_ISDIR(status.st_mode))
+    if (Stream < 0 || ::fstat(Stream, &status) != 0 || !S_ISREG(status.st_mode))
         throw EOrvelError("Cannot open file " + fileName);
+    ::fcntl(Stream, F_SETFL, 0);
     Reader = std::make_unique<TValueReader>(Stream, bufferSize);
 }
 

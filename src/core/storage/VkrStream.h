@@ -60,8 +60,8 @@ public:
 
 class TFileLoadStream : public TBaseLoadStream {
 public:
-    // Opens the file for reading ("Cannot open file <name>" when it cannot). The header is not
-    // read yet: the caller calls Header next.
+    // Opens the file for reading ("Cannot open file <name>" when it cannot, or when it is not a
+    // regular file). The header is not read yet: the caller calls Header next.
     TFileLoadStream(const std::string& fileName, size_t bufferSize, int32_t version,
                     std::string signature);
 

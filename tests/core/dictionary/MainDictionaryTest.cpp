@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -262,6 +263,45 @@ TEST_F(MainDictionaryTest, OpeningRemovesStaleIndexTemporaries) {
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"orvel.dic", "orvel.idx", alive, "orvel.idz"}));
+}
+
+// A named pipe in place of a data file must not stop the start: opening one would wait for a
+// writer for ever. Run in a child process that an alarm ends if it waits.
+TEST_F(MainDictionaryTest, PipesInPlaceOfTheFilesAreNeverWaitedFor) {
+    WriteFile(Dic(), BuildDic({"ab", "c"}));
+    NextTick();
+    ASSERT_EQ(::mkfifo(Idx().c_str(), 0644), 0);
+    ASSERT_EQ(::mkfifo(Idz().c_str(), 0644), 0);
+    EXPECT_EXIT(
+        {
+            ::alarm(10);
+            auto dictionary = Load();
+            std::_Exit(dictionary->IdxSource() == TIndexSource::Rebuilt &&
+                               dictionary->IdzSource() == TIndexSource::Rebuilt &&
+                               dictionary->GetArticleText(1) == "c" && shown.empty()
+                           ? 0
+                           : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+    // The rebuilt indexes took the pipes' places.
+    EXPECT_TRUE(std::filesystem::is_regular_file(Idz()));
+    ASSERT_TRUE(std::filesystem::is_regular_file(Idx()));
+    EXPECT_EQ(ReadFile(Idx()), Uint32s({0, 4, 7}));
+
+    std::filesystem::remove(Dic());
+    ASSERT_EQ(::mkfifo(Dic().c_str(), 0644), 0);
+    EXPECT_EXIT(
+        {
+            ::alarm(10);
+            try {
+                Load();
+            } catch (const EOrvelError& error) {
+                std::_Exit(
+                    std::string(error.what()).rfind("Не могу открыть файл orvel.dic", 0) ? 1 : 0);
+            }
+            std::_Exit(1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST(MapFileTest, EmptyFileMapsToNothing) {

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -200,6 +201,23 @@ TEST_F(NotesStoreTest, LoadingAFileRemovesWhatAKilledSaveOfItLeft) {
     dictionary->LoadAllNotes(User());
     EXPECT_FALSE(std::filesystem::exists(stale));
     EXPECT_EQ(Chain(1), std::vector<std::string>{"a"});
+}
+
+// Opening a named pipe would wait for a writer for ever; it is reported like a file that
+// cannot be read. Run in a child process that an alarm ends if it waits.
+TEST_F(NotesStoreTest, PipeInPlaceOfANotesFileIsReportedNotWaitedFor) {
+    ASSERT_EQ(::mkfifo(UserFile("pipe.not").c_str(), 0644), 0);
+    EXPECT_EXIT(
+        {
+            ::alarm(10);
+            dictionary->LoadNotesFile(UserFile("pipe.not"));
+            std::_Exit(shown == std::vector<std::string>{"Ошибка чтения файла заметок: "
+                                                         "pipe\r\n\r\nCannot open file " +
+                                                         UserFile("pipe.not")}
+                           ? 0
+                           : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(NotesStoreTest, UnreadableFileIsReportedKeptVisibleAndNeverWrittenBack) {

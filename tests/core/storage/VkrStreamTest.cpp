@@ -112,6 +112,19 @@ TEST_F(VkrStream, OpenAndCreateFailures) {
     EXPECT_EQ(ErrorOf([&] { TFileLoadStream(FFolder.string(), 4096, 1, NotesSignature); }),
               "Cannot open file " + FFolder.string());
 
+    // Neither a named pipe (whose opening would wait for a writer) nor a device is read.
+    ASSERT_EQ(mkfifo(PathOf("pipe").c_str(), 0644), 0);
+    for (const std::string& path : {PathOf("pipe"), std::string("/dev/zero")})
+        EXPECT_EXIT(
+            {
+                alarm(10);
+                std::_Exit(ErrorOf([&] { TFileLoadStream(path, 4096, 1, NotesSignature); }) ==
+                                   "Cannot open file " + path
+                               ? 0
+                               : 1);
+            },
+            ::testing::ExitedWithCode(0), "");
+
     Store(PathOf("plain"), "x");
     for (const std::string& path : {PathOf("no/such/folder/notes.dat"), PathOf("plain/notes.dat")})
         EXPECT_EQ(ErrorOf([&] { TFileSaveStream(path, 4096, 1, NotesSignature); }),
