@@ -242,6 +242,31 @@ TEST_F(MainDictionaryTest, IndexWriteFailureIsSilentAndLeavesNothingBehind) {
         EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
 }
 
+// Another program may rewrite or cut the .dic while the dictionary is open (an update copied
+// over it in place). The articles read stay those of the file that was opened, and nothing ends
+// the program (a mapping of the file would be killed by SIGBUS at the next read).
+TEST_F(MainDictionaryTest, DicChangedInPlaceWhileOpenIsNotReadAgain) {
+    for (uint32_t size : {1000u, 2600000u}) { // a small file and one on large pages
+        SCOPED_TRACE(size);
+        auto generated = GenerateDictionary(int32_t(size / 100), size, 11);
+        WriteFile(Dic(), generated.Dic);
+        EXPECT_EXIT(
+            {
+                auto dictionary = Load();
+                std::filesystem::resize_file(Dic(), 0);
+                bool same = true;
+                for (int32_t i = 0; i < dictionary->Count(); i += 7)
+                    same = same && dictionary->GetArticleText(i) == generated.Articles[size_t(i)];
+                WriteFile(Dic(), BuildDic({"a", "b"}));
+                const int32_t last = dictionary->LastIndex();
+                same = same && dictionary->GetArticleText(last) == generated.Articles.back();
+                std::_Exit(same ? 0 : 1);
+            },
+            ::testing::ExitedWithCode(0), "");
+        std::filesystem::remove(Dic());
+    }
+}
+
 // Index files written by a process killed half-way leave temporary files that carry its id;
 // opening the dictionary removes those of processes that have ended.
 TEST_F(MainDictionaryTest, OpeningRemovesStaleIndexTemporaries) {
