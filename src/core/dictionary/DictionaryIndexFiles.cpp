@@ -4,6 +4,7 @@
 #include "core/base/AtomicFile.h"
 #include "core/dictionary/MainDictionary.h"
 
+#include <algorithm>
 #include <unistd.h>
 
 namespace orvel {
@@ -19,6 +20,27 @@ void WriteUint32(uint8_t* p, uint32_t v) {
     p[1] = uint8_t(v >> 8);
     p[2] = uint8_t(v >> 16);
     p[3] = uint8_t(v >> 24);
+}
+
+// The number of 0x02 bytes (record ends) in Size bytes. Rows of 32 bytes are counted in 32
+// byte-wide lanes, at most 255 rows before the lanes are added up: a form that compilers turn
+// into vector instructions, some ten times faster than a byte at a time.
+size_t CountRecordEnds(const uint8_t* p, size_t size) {
+    constexpr size_t Width = 32;
+    size_t count = 0;
+    while (size >= Width) {
+        const size_t rows = std::min<size_t>(size / Width, 255);
+        uint8_t lanes[Width] = {};
+        for (size_t row = 0; row < rows; ++row, p += Width)
+            for (size_t j = 0; j < Width; ++j)
+                lanes[j] = uint8_t(lanes[j] + (p[j] == 0x02));
+        size -= rows * Width;
+        for (uint8_t lane : lanes)
+            count += lane;
+    }
+    for (; size > 0; --size)
+        count += *p++ == 0x02;
+    return count;
 }
 
 // Opens an index file read-only when it exists and is newer than the .dic. Failures to open
@@ -78,6 +100,11 @@ bool TMainDictionary::ReadIdx(const TFileTime* DicTime) {
         Articles[size_t(i)] = {dic + offset, nullptr};
         previous = offset;
     }
+    // No article holds 0x02, so each value stands where a record ends, and with as many values
+    // as the .dic has 0x02 bytes none is left out: an index without one would read two records
+    // as one article.
+    if (CountRecordEnds(dic, dicSize) != size_t(count))
+        return false;
     FCount = count;
     return true;
 }

@@ -189,6 +189,8 @@ TEST_F(MainDictionaryTest, DamagedIdxIsRebuilt) {
         SCOPED_TRACE(idx.size());
         WriteFile(Dic(), dic);
         NextTick();
+        // A new file, younger than the .dic, so that it is judged by its contents.
+        std::filesystem::remove(Idx());
         WriteFile(Idx(), idx);
         auto dictionary = Load();
         EXPECT_EQ(dictionary->IdxSource(), TIndexSource::Rebuilt);
@@ -197,6 +199,12 @@ TEST_F(MainDictionaryTest, DamagedIdxIsRebuilt) {
         EXPECT_EQ(ReadFile(Idx()), good);
         std::filesystem::remove(Dic());
     }
+    // The same steps with the right index read it.
+    WriteFile(Dic(), dic);
+    NextTick();
+    std::filesystem::remove(Idx());
+    WriteFile(Idx(), good);
+    EXPECT_EQ(Load()->IdxSource(), TIndexSource::Read);
     EXPECT_TRUE(shown.empty());
 }
 
