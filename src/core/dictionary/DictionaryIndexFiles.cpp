@@ -86,24 +86,32 @@ bool TMainDictionary::ReadIdx(const TFileTime* DicTime) {
     const uint32_t dicSize = Size();
     if (ReadUint32(values) != 0 || ReadUint32(values + 4 * size_t(count)) != dicSize)
         return false;
-    // Each record starts with 0x01 and the one before it ends with 0x02; a record holds at
-    // least these two bytes.
+    // Each value but the first stands right after a record's 0x02, and each value but the last
+    // at a record's 0x01; a record holds at least these two bytes. No article holds 0x02, so
+    // every value is a place where a record ends, and with as many values as the .dic has 0x02
+    // bytes none is left out: an index without one would read two records as one article.
+    // The .dic is gone through once, a block at a time, and the values that fall in a block are
+    // checked while it is in the cache.
+    constexpr uint32_t BlockSize = 65536;
+    Articles[0] = {dic, nullptr};
+    size_t ends = 0;
+    int32_t i = 1;
     uint32_t previous = 0;
-    for (int32_t i = 0; i <= count; ++i) {
-        uint32_t offset = ReadUint32(values + 4 * size_t(i));
-        if (offset > dicSize)
-            return false;
-        if (i > 0 && (offset < previous + 2 || dic[offset - 1] != 0x02))
-            return false;
-        if (i < count && (offset >= dicSize || dic[offset] != 0x01))
-            return false;
-        Articles[size_t(i)] = {dic + offset, nullptr};
-        previous = offset;
+    for (uint32_t block = 0; block < dicSize; block += BlockSize) {
+        const uint32_t blockEnd = std::min(dicSize, block + BlockSize);
+        ends += CountRecordEnds(dic + block, blockEnd - block);
+        for (; i <= count; ++i) {
+            const uint32_t offset = ReadUint32(values + 4 * size_t(i));
+            if (offset > blockEnd)
+                break; // its 0x02 lies in a later block
+            if (offset < previous + 2 || dic[offset - 1] != 0x02 ||
+                (i < count && (offset == dicSize || dic[offset] != 0x01)))
+                return false;
+            Articles[size_t(i)] = {dic + offset, nullptr};
+            previous = offset;
+        }
     }
-    // No article holds 0x02, so each value stands where a record ends, and with as many values
-    // as the .dic has 0x02 bytes none is left out: an index without one would read two records
-    // as one article.
-    if (CountRecordEnds(dic, dicSize) != size_t(count))
+    if (i <= count || ends != size_t(count))
         return false;
     FCount = count;
     return true;

@@ -2,8 +2,10 @@
 
 #include "core/base/AtomicFile.h"
 #include "core/base/ErrorBox.h"
+#include "core/base/LargePages.h"
 #include "core/base/OrvelError.h"
 
+#include <new>
 #include <sys/stat.h>
 
 namespace orvel {
@@ -17,6 +19,16 @@ bool IsHeadWordByte(uint8_t c) {
            (c >= 'a' && c <= 'z') || (c >= 192 && c <= 220);
 }
 } // namespace
+
+void* TMainDictionary::operator new(size_t Size) {
+    if (void* block = AllocateLargePages(Size))
+        return block;
+    throw std::bad_alloc();
+}
+
+void TMainDictionary::operator delete(void* Block, size_t Size) {
+    ReleaseLargePages(Block, Size);
+}
 
 TMainDictionary::TMainDictionary() {
     for (auto& row : FLetterIndex)

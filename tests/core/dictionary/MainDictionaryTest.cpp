@@ -134,7 +134,7 @@ TEST_F(MainDictionaryTest, MoreRecordsThanTheTableHoldsIsDamage) {
 }
 
 TEST_F(MainDictionaryTest, IndexesNewerThanTheDicAreRead) {
-    auto generated = GenerateDictionary(2000, 60000, 7);
+    auto generated = GenerateDictionary(2000, 300000, 7);
     WriteFile(Dic(), generated.Dic);
     NextTick();
     auto rebuilt = Load();
@@ -206,6 +206,42 @@ TEST_F(MainDictionaryTest, DamagedIdxIsRebuilt) {
     WriteFile(Idx(), good);
     EXPECT_EQ(Load()->IdxSource(), TIndexSource::Read);
     EXPECT_TRUE(shown.empty());
+}
+
+// The .dic is checked against the index a block at a time: damage far into a large file, and at
+// the edges of its blocks, is found as well.
+TEST_F(MainDictionaryTest, DamageFarIntoALargeIdxIsFound) {
+    auto generated = GenerateDictionary(3000, 400000, 9);
+    WriteFile(Dic(), generated.Dic);
+    NextTick();
+    Load();
+    const std::string good = ReadFile(Idx());
+    auto value = [&good](size_t i) {
+        uint32_t v = 0;
+        std::memcpy(&v, good.data() + 4 * i, 4);
+        return v;
+    };
+    auto replaced = [&good](size_t i, uint32_t v) {
+        return good.substr(0, 4 * i) + Uint32s({v}) + good.substr(4 * i + 4);
+    };
+    // The first record that starts after the end of the first 64 KB block.
+    size_t edge = 0;
+    while (value(edge) <= 65536)
+        ++edge;
+    const std::vector<std::string> damaged = {
+        good.substr(0, 4 * 2500) + good.substr(4 * 2501),     // misses a record late in the file
+        good.substr(0, 4 * edge) + good.substr(4 * edge + 4), // misses the one across the edge
+        replaced(2900, value(2900) + 1),                      // one byte into a record
+        replaced(2900, uint32_t(generated.Dic.size()) + 8),   // beyond the end, mid-file
+    };
+    for (const std::string& idx : damaged) {
+        std::filesystem::remove(Idx());
+        WriteFile(Idx(), idx);
+        auto dictionary = Load();
+        EXPECT_EQ(dictionary->IdxSource(), TIndexSource::Rebuilt);
+        EXPECT_EQ(dictionary->Count(), 3000);
+        EXPECT_EQ(ReadFile(Idx()), good);
+    }
 }
 
 TEST_F(MainDictionaryTest, DamagedIdzIsRebuilt) {
