@@ -56,7 +56,7 @@ std::string TemporaryName(const std::string& target) {
 int CreateNamedTemporary(const std::string& target, std::string& name) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         name = TemporaryName(target);
-        const int handle = ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        const int handle = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
         if (handle >= 0 || errno != EEXIST)
             return handle;
     }
@@ -105,8 +105,10 @@ TAtomicFile::TAtomicFile(std::string Target, std::string ShownName, bool Unnamed
     RemoveStaleTemporaries(FTarget);
     struct stat status {};
     const bool replacing = ::stat(FTarget.c_str(), &status) == 0 && S_ISREG(status.st_mode);
-    if (Unnamed)
-        FHandle = ::open(FolderOf(FTarget).c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0644);
+    // An unnamed file is linked under a name when it is complete; without /proc that may be
+    // refused, so it is used only where /proc is there.
+    if (Unnamed && ::access("/proc/self/fd", X_OK) == 0)
+        FHandle = ::open(FolderOf(FTarget).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0644);
     if (FHandle < 0)
         FHandle = CreateNamedTemporary(FTarget, FTempName);
     if (FHandle < 0) {
@@ -142,8 +144,8 @@ void TAtomicFile::Write(const void* Data, size_t Size) {
 }
 
 void TAtomicFile::NameTemporary() {
-    // An unnamed file is linked under a temporary name; the link by descriptor needs a recent
-    // kernel or a privilege, the one through /proc needs /proc.
+    // Linking by descriptor needs a recent kernel or a privilege; the link through /proc, which
+    // the constructor made sure of, does not.
     const std::string byProc = "/proc/self/fd/" + std::to_string(FHandle);
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string name = TemporaryName(FTarget);
@@ -155,32 +157,7 @@ void TAtomicFile::NameTemporary() {
         if (errno != EEXIST)
             break;
     }
-    // Neither link is allowed here: the contents are copied into a named temporary file.
-    struct stat status {};
-    const int copy = CreateNamedTemporary(FTarget, FTempName);
-    if (copy < 0) {
-        FTempName.clear();
-        Fail(errno);
-    }
-    if (::fstat(FHandle, &status) == 0)
-        ::fchmod(copy, status.st_mode & 07777);
-    char buffer[65536];
-    off_t offset = 0;
-    for (;;) {
-        const ssize_t got = ::pread(FHandle, buffer, sizeof buffer, offset);
-        if (got == 0)
-            break;
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0 || !WriteAll(copy, buffer, size_t(got))) {
-            const int error = errno;
-            ::close(copy);
-            Fail(error);
-        }
-        offset += got;
-    }
-    ::close(FHandle);
-    FHandle = copy;
+    Fail(errno);
 }
 
 void TAtomicFile::Commit() {

@@ -5,7 +5,8 @@
 // The new contents go to a temporary file in the target's folder. Where the file system has
 // them it is an unnamed file (O_TMPFILE), which vanishes with a process killed while writing;
 // elsewhere it is named "<target>.tmp<pid>-<suffix>", and RemoveStaleTemporaries clears such
-// files once their process is gone. Commit syncs the file and renames it over the target.
+// files once their process is gone. Commit gives an unnamed file such a name for a moment, syncs
+// it and renames it over the target.
 #pragma once
 
 #include <cstddef>
