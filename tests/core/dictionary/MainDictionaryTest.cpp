@@ -5,7 +5,6 @@
 #include "support/GeneratedDictionary.h"
 #include "support/TempDir.h"
 
-#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <filesystem>
@@ -22,6 +21,12 @@ using namespace orvel::testing;
 namespace {
 
 const std::string BrokenData = "Нарушена структура данных";
+
+uint32_t ReadUint32(const std::string& bytes, size_t i) {
+    uint32_t v = 0;
+    std::memcpy(&v, bytes.data() + 4 * i, 4);
+    return v;
+}
 
 std::string Uint32s(std::initializer_list<uint32_t> values) {
     std::string bytes;
@@ -209,37 +214,24 @@ TEST_F(MainDictionaryTest, DamagedIdxIsRebuilt) {
 }
 
 // The .dic is checked against the index a block at a time: damage far into a large file, and at
-// the edges of its blocks, is found as well.
+// the edge of a block, is found as well.
 TEST_F(MainDictionaryTest, DamageFarIntoALargeIdxIsFound) {
-    auto generated = GenerateDictionary(3000, 400000, 9);
-    WriteFile(Dic(), generated.Dic);
+    WriteFile(Dic(), GenerateDictionary(3000, 400000, 9).Dic);
     NextTick();
     Load();
     const std::string good = ReadFile(Idx());
-    auto value = [&good](size_t i) {
-        uint32_t v = 0;
-        std::memcpy(&v, good.data() + 4 * i, 4);
-        return v;
-    };
-    auto replaced = [&good](size_t i, uint32_t v) {
-        return good.substr(0, 4 * i) + Uint32s({v}) + good.substr(4 * i + 4);
-    };
-    // The first record that starts after the end of the first 64 KB block.
-    size_t edge = 0;
+    auto value = [&good](size_t i) { return ReadUint32(good, i); };
+    size_t edge = 0; // the first record whose 0x02 lies past the first 64 KB
     while (value(edge) <= 65536)
         ++edge;
     const std::vector<std::string> damaged = {
-        good.substr(0, 4 * 2500) + good.substr(4 * 2501),     // misses a record late in the file
-        good.substr(0, 4 * edge) + good.substr(4 * edge + 4), // misses the one across the edge
-        replaced(2900, value(2900) + 1),                      // one byte into a record
-        replaced(2900, uint32_t(generated.Dic.size()) + 8),   // beyond the end, mid-file
+        good.substr(0, 4 * edge) + good.substr(4 * edge + 4), // misses a record
+        good.substr(0, 4 * 2900) + Uint32s({value(2900) + 1}) + good.substr(4 * 2901),
     };
     for (const std::string& idx : damaged) {
         std::filesystem::remove(Idx());
         WriteFile(Idx(), idx);
-        auto dictionary = Load();
-        EXPECT_EQ(dictionary->IdxSource(), TIndexSource::Rebuilt);
-        EXPECT_EQ(dictionary->Count(), 3000);
+        EXPECT_EQ(Load()->IdxSource(), TIndexSource::Rebuilt);
         EXPECT_EQ(ReadFile(Idx()), good);
     }
 }
@@ -315,23 +307,17 @@ TEST_F(MainDictionaryTest, DicChangedInPlaceWhileOpenIsNotReadAgain) {
 // opening the dictionary removes those of processes that have ended.
 TEST_F(MainDictionaryTest, OpeningRemovesStaleIndexTemporaries) {
     WriteFile(Dic(), BuildDic({"a", "b"}));
-    NextTick();
-    Load();
-    const pid_t child = ::fork();
-    if (child == 0)
+    const pid_t ended = ::fork();
+    if (ended == 0)
         ::_exit(0);
-    ::waitpid(child, nullptr, 0);
-    const std::string dead = std::to_string(child);
-    const std::string alive = "orvel.idx.tmp" + std::to_string(::getpid()) + "-abc123";
-    for (const std::string& name :
-         {"orvel.idx.tmp" + dead, "orvel.idz.tmp" + dead + "-abc123", alive})
-        WriteFile(dir.File(name), std::string(1000, 'x'));
-    EXPECT_EQ(Load()->IdxSource(), TIndexSource::Read);
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"orvel.dic", "orvel.idx", alive, "orvel.idz"}));
+    ::waitpid(ended, nullptr, 0);
+    const std::string stale = dir.File("orvel.idx.tmp" + std::to_string(ended));
+    const std::string alive = dir.File("orvel.idz.tmp" + std::to_string(::getpid()) + "-abc123");
+    WriteFile(stale, "x");
+    WriteFile(alive, "x");
+    Load();
+    EXPECT_FALSE(std::filesystem::exists(stale));
+    EXPECT_TRUE(std::filesystem::exists(alive));
 }
 
 // A named pipe in place of a data file must not stop the start: opening one would wait for a
@@ -344,33 +330,22 @@ TEST_F(MainDictionaryTest, PipesInPlaceOfTheFilesAreNeverWaitedFor) {
     EXPECT_EXIT(
         {
             ::alarm(10);
-            auto dictionary = Load();
-            std::_Exit(dictionary->IdxSource() == TIndexSource::Rebuilt &&
-                               dictionary->IdzSource() == TIndexSource::Rebuilt &&
-                               dictionary->GetArticleText(1) == "c" && shown.empty()
-                           ? 0
-                           : 1);
+            const bool rebuilt = Load()->IdxSource() == TIndexSource::Rebuilt && shown.empty();
+            std::filesystem::remove(Dic());
+            ::mkfifo(Dic().c_str(), 0644);
+            try {
+                Load();
+            } catch (const EOrvelError& error) {
+                const bool named = std::string(error.what()).find("orvel.dic") != std::string::npos;
+                std::_Exit(rebuilt && named ? 0 : 1);
+            }
+            std::_Exit(1);
         },
         ::testing::ExitedWithCode(0), "");
     // The rebuilt indexes took the pipes' places.
     EXPECT_TRUE(std::filesystem::is_regular_file(Idz()));
     ASSERT_TRUE(std::filesystem::is_regular_file(Idx()));
     EXPECT_EQ(ReadFile(Idx()), Uint32s({0, 4, 7}));
-
-    std::filesystem::remove(Dic());
-    ASSERT_EQ(::mkfifo(Dic().c_str(), 0644), 0);
-    EXPECT_EXIT(
-        {
-            ::alarm(10);
-            try {
-                Load();
-            } catch (const EOrvelError& error) {
-                std::_Exit(
-                    std::string(error.what()).rfind("Не могу открыть файл orvel.dic", 0) ? 1 : 0);
-            }
-            std::_Exit(1);
-        },
-        ::testing::ExitedWithCode(0), "");
 }
 
 TEST(MapFileTest, EmptyFileMapsToNothing) {

@@ -112,19 +112,6 @@ TEST_F(VkrStream, OpenAndCreateFailures) {
     EXPECT_EQ(ErrorOf([&] { TFileLoadStream(FFolder.string(), 4096, 1, NotesSignature); }),
               "Cannot open file " + FFolder.string());
 
-    // Neither a named pipe (whose opening would wait for a writer) nor a device is read.
-    ASSERT_EQ(mkfifo(PathOf("pipe").c_str(), 0644), 0);
-    for (const std::string& path : {PathOf("pipe"), std::string("/dev/zero")})
-        EXPECT_EXIT(
-            {
-                alarm(10);
-                std::_Exit(ErrorOf([&] { TFileLoadStream(path, 4096, 1, NotesSignature); }) ==
-                                   "Cannot open file " + path
-                               ? 0
-                               : 1);
-            },
-            ::testing::ExitedWithCode(0), "");
-
     Store(PathOf("plain"), "x");
     for (const std::string& path : {PathOf("no/such/folder/notes.dat"), PathOf("plain/notes.dat")})
         EXPECT_EQ(ErrorOf([&] { TFileSaveStream(path, 4096, 1, NotesSignature); }),
@@ -167,24 +154,6 @@ TEST_F(VkrStream, SaveReplacesOnlyOnCommit) {
     EXPECT_EQ(Names(), std::vector<std::string>{"notes.dat"});
     // Nothing written after Commit can reach the file (or whatever reuses its descriptor).
     EXPECT_NE(ErrorOf([&] { stream.Writer->WriteString("late"); }), "");
-}
-
-// A save killed before its Commit leaves the old file and no temporary file.
-TEST_F(VkrStream, KilledSaveLeavesNothingBehind) {
-    const std::string path = PathOf("notes.dat");
-    SaveNotes(path, "old");
-    const std::string before = Contents(path);
-    EXPECT_EXIT(
-        {
-            TFileSaveStream stream(path, 256, 1, NotesSignature);
-            stream.Header();
-            stream.Writer->WriteString(std::string(10000, 'n'));
-            stream.Flush();
-            std::raise(SIGKILL);
-        },
-        ::testing::KilledBySignal(SIGKILL), "");
-    EXPECT_EQ(Names(), std::vector<std::string>{"notes.dat"});
-    EXPECT_EQ(Contents(path), before);
 }
 
 TEST_F(VkrStream, SaveKeepsPermissionsAndFollowsLinks) {
