@@ -92,19 +92,19 @@ bool TMainDictionary::ReadIdx(const TFileTime* DicTime) {
     // bytes none is left out: an index without one would read two records as one article.
     // The .dic is gone through once, a block at a time, and the values that fall in a block are
     // checked while it is in the cache.
-    constexpr uint32_t BlockSize = 65536;
+    constexpr size_t BlockSize = 65536;
     Articles[0] = {dic, nullptr};
     size_t ends = 0;
     int32_t i = 1;
     uint32_t previous = 0;
-    for (uint32_t block = 0; block < dicSize; block += BlockSize) {
-        const uint32_t blockEnd = std::min(dicSize, block + BlockSize);
+    for (size_t block = 0; block < dicSize; block += BlockSize) {
+        const size_t blockEnd = std::min<size_t>(dicSize, block + BlockSize);
         ends += CountRecordEnds(dic + block, blockEnd - block);
         for (; i <= count; ++i) {
             const uint32_t offset = ReadUint32(values + 4 * size_t(i));
             if (offset > blockEnd)
                 break; // its 0x02 lies in a later block
-            if (offset < previous + 2 || dic[offset - 1] != 0x02 ||
+            if (offset < uint64_t(previous) + 2 || dic[offset - 1] != 0x02 ||
                 (i < count && (offset == dicSize || dic[offset] != 0x01)))
                 return false;
             Articles[size_t(i)] = {dic + offset, nullptr};

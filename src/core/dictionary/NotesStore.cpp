@@ -56,7 +56,7 @@ TUserDictionary* AddNotesFile(TMainDictionary& Dictionary, const std::string& Fo
                               const std::string& Name) {
     auto* file = new TUserDictionary(Folder, Name, true, &Dictionary);
     Dictionary.UserDictionaries.Add(std::unique_ptr<TUserDictionary>(file));
-    // What a save killed half-way left behind.
+    // Temporary files that a save of this file, killed half-way, left behind.
     RemoveStaleTemporaries(file->FileName());
     if (!FileExists(file->FileName()))
         return file;
