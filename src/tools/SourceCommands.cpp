@@ -1,5 +1,6 @@
 // Subcommands between dictionary source and a dictionary: compile and decompile.
 #include "core/article/VocabularyTables.h"
+#include "core/base/AtomicFile.h"
 #include "core/base/OrvelError.h"
 #include "core/dictionary/MainDictionary.h"
 #include "core/source/DictionaryDecompiler.h"
@@ -7,14 +8,10 @@
 #include "tools/Commands.h"
 #include "tools/ToolArguments.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 namespace orvel::tool {
 
@@ -44,37 +41,6 @@ std::string ReadWholeFile(const std::string& path) {
     if (!in || !(text << in.rdbuf()) || in.bad())
         throw EOrvelError("cannot read " + path);
     return text.str();
-}
-
-[[noreturn]] void WriteFailed(const std::string& path, int error) {
-    throw EOrvelError("cannot write " + path + ": " + std::strerror(error));
-}
-
-// Writes a file whole under a temporary name in its folder, then renames it into place, so
-// that a failed write leaves the old file as it was.
-void WriteFileAtomically(const std::string& path, const std::string& bytes) {
-    const std::string temporary = path + ".tmp-" + std::to_string(::getpid());
-    const int handle = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (handle < 0)
-        WriteFailed(path, errno);
-    for (size_t written = 0; written < bytes.size();) {
-        const ssize_t n = ::write(handle, bytes.data() + written, bytes.size() - written);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            const int error = n < 0 ? errno : EIO;
-            ::close(handle);
-            ::unlink(temporary.c_str());
-            WriteFailed(path, error);
-        }
-        written += size_t(n);
-    }
-    if (::fsync(handle) != 0 || ::close(handle) != 0 ||
-        ::rename(temporary.c_str(), path.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        WriteFailed(path, error);
-    }
 }
 
 int UnknownRows(const TVocabulary& vocabulary) {

@@ -1,6 +1,7 @@
 // orvel-tool synth: writes the synthetic full-size edition, its vocabulary file and its index
 // files into a folder.
 #include "core/article/VocabularyTables.h"
+#include "core/base/AtomicFile.h"
 #include "core/base/OrvelError.h"
 #include "core/dictionary/MainDictionary.h"
 #include "core/synth/SyntheticEdition.h"
@@ -8,16 +9,12 @@
 #include "tools/Commands.h"
 #include "tools/ToolArguments.h"
 
-#include <cerrno>
 #include <charconv>
 #include <chrono>
 #include <cstdio>
-#include <cstring>
-#include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <thread>
-#include <unistd.h>
 
 namespace orvel::tool {
 
@@ -29,38 +26,6 @@ uint32_t ParseSeed(const std::string& text) {
     if (error != std::errc() || end != text.data() + text.size())
         throw EUsageError("not a seed (0..4294967295): '" + text + "'");
     return seed;
-}
-
-[[noreturn]] void WriteFailed(const std::string& path, int error) {
-    throw EOrvelError("Cannot write file " + path + ": " + std::strerror(error));
-}
-
-// Writes the file under a temporary name beside it and renames it into place, so that a
-// failed write leaves whatever was there before.
-void WriteFileAtomically(const std::string& path, const std::string& bytes) {
-    const std::string temporary = path + ".tmp-" + std::to_string(::getpid());
-    const int file = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (file < 0)
-        WriteFailed(path, errno);
-    size_t written = 0;
-    int error = 0;
-    while (written < bytes.size() && error == 0) {
-        ssize_t n = ::write(file, bytes.data() + written, bytes.size() - written);
-        if (n > 0)
-            written += size_t(n);
-        else if (n < 0 && errno != EINTR)
-            error = errno;
-    }
-    if (error == 0 && ::fsync(file) != 0)
-        error = errno;
-    if (::close(file) != 0 && error == 0 && errno != EINTR)
-        error = errno;
-    if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0)
-        error = errno;
-    if (error != 0) {
-        ::unlink(temporary.c_str());
-        WriteFailed(path, error);
-    }
 }
 
 uint64_t FileSize(const std::string& path) {

@@ -1,5 +1,6 @@
 #include "core/base/VkrMapFile.h"
 
+#include "core/base/LargePages.h"
 #include "core/base/OrvelError.h"
 
 #include <cerrno>
@@ -37,7 +38,9 @@ void TVkrMapFile::Open(const std::string& FileName, bool ReadOnly, uint32_t Crea
         return;
     FFileName = FileName;
     this->ReadOnly = ReadOnly;
-    int flags = (ReadOnly ? O_RDONLY : O_RDWR) | O_CLOEXEC;
+    // Opening a named pipe would wait for a writer, and a device may do anything: the open does
+    // not wait, and the type is checked on the open file itself, so it cannot change between.
+    int flags = (ReadOnly ? O_RDONLY : O_RDWR) | O_CLOEXEC | O_NONBLOCK;
     if (CreationDisposition == CreateAlways)
         flags |= O_CREAT | O_TRUNC;
     Handle = ::open(FileName.c_str(), flags, 0644);
@@ -51,6 +54,7 @@ void TVkrMapFile::Open(const std::string& FileName, bool ReadOnly, uint32_t Crea
         throw EOrvelError("Не могу открыть файл " + BaseName(FileName) + ". " +
                           std::strerror(error));
     }
+    ::fcntl(Handle, F_SETFL, 0); // a regular file: reads wait for the disk as usual
     FSize = uint32_t(st.st_size);
     Map();
 }
@@ -60,8 +64,11 @@ void TVkrMapFile::Map() {
         throw EAssertionFailed("Classes/VkrMapFile", "file handle is valid");
     if (FSize == 0)
         return;
-    int protection = ReadOnly ? PROT_READ : PROT_READ | PROT_WRITE;
-    void* view = ::mmap(nullptr, FSize, protection, MAP_SHARED, Handle, 0);
+    if (ReadOnly) {
+        ReadCopy();
+        return;
+    }
+    void* view = ::mmap(nullptr, FSize, PROT_READ | PROT_WRITE, MAP_SHARED, Handle, 0);
     if (view == MAP_FAILED) {
         int error = errno;
         std::string name = BaseName(FFileName);
@@ -71,10 +78,45 @@ void TVkrMapFile::Map() {
     FMemory = static_cast<uint8_t*>(view);
 }
 
+// A read-only file is read whole into memory of its own rather than mapped: a mapping ends the
+// program with SIGBUS at the next read of a page that another program cut off the file (an
+// update copied over it in place), and a private mapping does not protect against that.
+void TVkrMapFile::ReadCopy() {
+    const size_t allocated = FSize;
+    uint8_t* copy = AllocateLargePages(allocated);
+    size_t done = 0;
+    int error = copy ? 0 : errno;
+    while (error == 0 && done < FSize) {
+        const ssize_t got = ::pread(Handle, copy + done, FSize - done, off_t(done));
+        if (got > 0)
+            done += size_t(got);
+        else if (got == 0)
+            break; // the file became shorter since it was opened: what is there is read
+        else if (errno != EINTR)
+            error = errno;
+    }
+    if (error != 0 || done == 0) {
+        ReleaseLargePages(copy, allocated);
+        if (error == 0) {
+            FSize = 0; // emptied meanwhile
+            return;
+        }
+        std::string name = BaseName(FFileName);
+        Close();
+        throw EOrvelError("Не могу открыть файл " + name + ". " + std::strerror(error));
+    }
+    FMemory = copy;
+    FCopySize = allocated;
+    FSize = uint32_t(done);
+}
+
 void TVkrMapFile::Unmap() {
-    if (FMemory)
+    if (FCopySize)
+        ReleaseLargePages(FMemory, FCopySize);
+    else if (FMemory)
         ::munmap(FMemory, FSize);
     FMemory = nullptr;
+    FCopySize = 0;
 }
 
 void TVkrMapFile::Close() {

@@ -1,5 +1,7 @@
-// A whole file mapped into memory, read-only or read-write. The main dictionary and its two
-// index files are read through it, and the index files are written through it.
+// A whole file in memory, read-only or read-write. The main dictionary and its two index files
+// are read through it. A read-only file is read into memory of the object's own when opened, so
+// that changing or cutting the file afterwards cannot reach what was read; a writable one is
+// mapped, and what is written to the memory goes to the file.
 #pragma once
 
 #include <cstdint>
@@ -29,9 +31,10 @@ public:
     TVkrMapFile& operator=(const TVkrMapFile&) = delete;
     virtual ~TVkrMapFile();
 
-    // Opens and maps the file; does nothing when a file is already open. A file that cannot be
-    // opened leaves the object closed without an error (callers test Memory()); a non-empty
-    // file that cannot be mapped fails with "Не могу открыть файл <name>. <reason>".
+    // Opens the file and reads or maps it; does nothing when a file is already open. A file that
+    // cannot be opened leaves the object closed without an error (callers test Memory()); one that
+    // is not a regular file (never waited for), or a non-empty file that cannot be read or mapped,
+    // fails with "Не могу открыть файл <name>. <reason>".
     void Open(const std::string& FileName, bool ReadOnly, uint32_t CreationDisposition);
     virtual void Close();
 
@@ -52,12 +55,14 @@ public:
 
 private:
     void Map();
+    void ReadCopy();
     void Unmap();
 
     int Handle = -1;
     uint8_t* FMemory = nullptr;
     std::string FFileName;
     uint32_t FSize = 0;
+    size_t FCopySize = 0; // the size the memory of a read-only file's copy was allocated for
     bool ReadOnly = true;
 };
 

@@ -2,10 +2,10 @@
 // each record starts) and orvel.idz (the letter index). An index is used only when it is newer
 // than the .dic and consistent with it; otherwise it is rebuilt and written anew.
 #include "core/article/ArticleCodes.h"
+#include "core/base/AtomicFile.h"
 #include "core/dictionary/MainDictionary.h"
 
-#include <cstdio>
-#include <cstring>
+#include <algorithm>
 #include <unistd.h>
 
 namespace orvel {
@@ -23,6 +23,27 @@ void WriteUint32(uint8_t* p, uint32_t v) {
     p[3] = uint8_t(v >> 24);
 }
 
+// The number of record end bytes in Size bytes. Rows of 32 bytes are counted in 32
+// byte-wide lanes, at most 255 rows before the lanes are added up: a form that compilers turn
+// into vector instructions, some ten times faster than a byte at a time.
+size_t CountRecordEnds(const uint8_t* p, size_t size) {
+    constexpr size_t Width = 32;
+    size_t count = 0;
+    while (size >= Width) {
+        const size_t rows = std::min<size_t>(size / Width, 255);
+        uint8_t lanes[Width] = {};
+        for (size_t row = 0; row < rows; ++row, p += Width)
+            for (size_t j = 0; j < Width; ++j)
+                lanes[j] = uint8_t(lanes[j] + (p[j] == RecordEnd));
+        size -= rows * Width;
+        for (uint8_t lane : lanes)
+            count += lane;
+    }
+    for (; size > 0; --size)
+        count += *p++ == RecordEnd;
+    return count;
+}
+
 // Opens an index file read-only when it exists and is newer than the .dic. Failures to open
 // count as "absent".
 bool OpenCurrentIndex(TVkrMapFile& file, const std::string& name, const TFileTime* dicTime) {
@@ -38,26 +59,17 @@ bool OpenCurrentIndex(TVkrMapFile& file, const std::string& name, const TFileTim
            CreatedBefore(*dicTime, indexTime);
 }
 
-// Writes an index file whole under a temporary name and renames it into place, so that an
-// interrupted write never leaves a partial index behind. Failures are swallowed: the index is
-// a cache and is rebuilt at the next start.
+// Writes an index file whole through a temporary file, so that an interrupted write never
+// leaves a partial index behind. Failures are swallowed: the index is a cache and is rebuilt at
+// the next start.
 template <class Fill>
 void WriteIndexFile(const std::string& name, uint32_t size, Fill fill) {
-    std::string temporary = name + ".tmp" + std::to_string(::getpid());
+    std::string bytes(size, '\0');
+    fill(reinterpret_cast<uint8_t*>(bytes.data()));
     try {
-        TVkrMapFile file;
-        file.Open(temporary, false, TVkrMapFile::CreateAlways);
-        if (!file.IsOpen())
-            return;
-        file.SetSize(size);
-        fill(file.WritableMemory());
-        file.Flush();
-        file.Close();
-        if (std::rename(temporary.c_str(), name.c_str()) == 0)
-            return;
+        WriteFileAtomically(name, bytes);
     } catch (const std::exception&) {
     }
-    std::remove(temporary.c_str());
 }
 
 } // namespace
@@ -75,20 +87,33 @@ bool TMainDictionary::ReadIdx(const TFileTime* DicTime) {
     const uint32_t dicSize = Size();
     if (ReadUint32(values) != 0 || ReadUint32(values + 4 * size_t(count)) != dicSize)
         return false;
-    // Each record starts with its start byte and the one before it ends with its end byte; a
-    // record holds at least these two bytes.
+    // Each value but the first stands right after a record's end byte, and each value but the
+    // last at a record's start byte; a record holds at least these two bytes. No article holds the
+    // end byte, so every value is a place where a record ends, and with as many values as the .dic
+    // has end bytes none is left out: an index without one would read two records as one article.
+    // The .dic is gone through once, a block at a time, and the values that fall in a block are
+    // checked while it is in the cache.
+    constexpr size_t BlockSize = 65536;
+    Articles[0] = {dic, nullptr};
+    size_t ends = 0;
+    int32_t i = 1;
     uint32_t previous = 0;
-    for (int32_t i = 0; i <= count; ++i) {
-        uint32_t offset = ReadUint32(values + 4 * size_t(i));
-        if (offset > dicSize)
-            return false;
-        if (i > 0 && (offset < previous + 2 || dic[offset - 1] != RecordEnd))
-            return false;
-        if (i < count && (offset >= dicSize || dic[offset] != RecordStart))
-            return false;
-        Articles[size_t(i)] = {dic + offset, nullptr};
-        previous = offset;
+    for (size_t block = 0; block < dicSize; block += BlockSize) {
+        const size_t blockEnd = std::min<size_t>(dicSize, block + BlockSize);
+        ends += CountRecordEnds(dic + block, blockEnd - block);
+        for (; i <= count; ++i) {
+            const uint32_t offset = ReadUint32(values + 4 * size_t(i));
+            if (offset > blockEnd)
+                break; // its end byte lies in a later block
+            if (offset < uint64_t(previous) + 2 || dic[offset - 1] != RecordEnd ||
+                (i < count && (offset == dicSize || dic[offset] != RecordStart)))
+                return false;
+            Articles[size_t(i)] = {dic + offset, nullptr};
+            previous = offset;
+        }
     }
+    if (i <= count || ends != size_t(count))
+        return false;
     FCount = count;
     return true;
 }

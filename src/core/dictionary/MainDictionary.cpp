@@ -1,9 +1,12 @@
 #include "core/dictionary/MainDictionary.h"
 
 #include "core/article/ArticleCodes.h"
+#include "core/base/AtomicFile.h"
 #include "core/base/ErrorBox.h"
+#include "core/base/LargePages.h"
 #include "core/base/OrvelError.h"
 
+#include <new>
 #include <sys/stat.h>
 
 namespace orvel {
@@ -17,6 +20,16 @@ bool IsHeadWordByte(uint8_t c) {
            (c >= 'a' && c <= 'z') || (c >= 192 && c <= 220);
 }
 } // namespace
+
+void* TMainDictionary::operator new(size_t Size) {
+    if (void* block = AllocateLargePages(Size))
+        return block;
+    throw std::bad_alloc();
+}
+
+void TMainDictionary::operator delete(void* Block, size_t Size) {
+    ReleaseLargePages(Block, Size);
+}
 
 TMainDictionary::TMainDictionary() {
     for (auto& row : FLetterIndex)
@@ -44,6 +57,10 @@ void TMainDictionary::LoadIndex() {
         FailWithErrorBox(BrokenData);
     TFileTime dicTime;
     const TFileTime* knownDicTime = GetFileTime(dicTime) ? &dicTime : nullptr;
+    // Index files written by a process that was killed in the middle may have left their
+    // temporary files in the data folder.
+    RemoveStaleTemporaries(IndexFileName(".idx"));
+    RemoveStaleTemporaries(IndexFileName(".idz"));
 
     if (ReadIdx(knownDicTime)) {
         FIdxSource = TIndexSource::Read;

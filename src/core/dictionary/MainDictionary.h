@@ -34,6 +34,11 @@ public:
     // Destroys the notes files first: their notes detach themselves from Articles.
     ~TMainDictionary() override;
 
+    // The object holds the article table, over a megabyte filled whole at every start, so it is
+    // placed on large pages (LargePages.h).
+    static void* operator new(size_t Size);
+    static void operator delete(void* Block, size_t Size);
+
     // Opens orvel.dic read-only; a missing file fails through the error box.
     void Open(const std::string& FileName);
 

@@ -1,5 +1,6 @@
 // The dictionary's side of the notes: loading the notes files of the User folder, the chains
 // of notes attached to each article, and the note handed to the editor.
+#include "core/base/AtomicFile.h"
 #include "core/base/ErrorBox.h"
 #include "core/base/FileNames.h"
 #include "core/base/OrvelError.h"
@@ -88,6 +89,8 @@ TUserDictionary* AddNotesFile(TMainDictionary& Dictionary, const std::string& Fo
     auto* file = new TUserDictionary(Folder, Name, true, &Dictionary);
     file->SetFileExtension(std::move(Extension));
     Dictionary.UserDictionaries.Add(std::unique_ptr<TUserDictionary>(file));
+    // Temporary files that a save of this file, killed half-way, left behind.
+    RemoveStaleTemporaries(file->FileName());
     if (!FileExists(file->FileName()))
         return file;
     try {

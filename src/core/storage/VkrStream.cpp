@@ -2,51 +2,12 @@
 
 #include "core/base/OrvelError.h"
 
-#include <atomic>
-#include <cerrno>
-#include <chrono>
-#include <climits>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <system_error>
 #include <unistd.h>
 
 namespace orvel {
-
-namespace {
-
-[[noreturn]] void WriteError(const std::string& fileName, int error) {
-    throw EOrvelError("Cannot write file " + fileName + ": " +
-                      std::generic_category().message(error));
-}
-
-// Six letters or digits that differ between calls and between processes.
-std::string TempSuffix() {
-    static std::atomic<uint64_t> counter{0};
-    uint64_t value =
-        static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
-        (static_cast<uint64_t>(::getpid()) << 40) ^ (counter++ * 0x9E3779B97F4A7C15ull);
-    value ^= value >> 29;
-    value *= 0xBF58476D1CE4E5B9ull;
-    value ^= value >> 32;
-    static constexpr char Alphabet[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    std::string suffix;
-    for (int i = 0; i < 6; ++i) {
-        suffix += Alphabet[value % 36];
-        value /= 36;
-    }
-    return suffix;
-}
-
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-} // namespace
 
 // ---- TBaseStream ----
 
@@ -73,10 +34,13 @@ void TBaseLoadStream::ReadHeader() {
 TFileLoadStream::TFileLoadStream(const std::string& fileName, size_t bufferSize, int32_t version,
                                  std::string signature)
     : TBaseLoadStream(version, std::move(signature)) {
-    Stream = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+    // Only a regular file is read: a named pipe would wait for a writer, a device may never
+    // end. The open does not wait, and the type is checked on the open file.
+    Stream = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     struct stat status {};
-    if (Stream < 0 || ::fstat(Stream, &status) != 0 || S_ISDIR(status.st_mode))
+    if (Stream < 0 || ::fstat(Stream, &status) != 0 || !S_ISREG(status.st_mode))
         throw EOrvelError("Cannot open file " + fileName);
+    ::fcntl(Stream, F_SETFL, 0);
     Reader = std::make_unique<TValueReader>(Stream, bufferSize);
 }
 
@@ -99,44 +63,23 @@ void TMemoryLoadStream::Header() {
 
 TFileSaveStream::TFileSaveStream(const std::string& fileName, size_t bufferSize, int32_t version,
                                  std::string signature)
-    : TBaseSaveStream(version, std::move(signature)), FFileName(fileName), FTargetName(fileName) {
+    : TBaseSaveStream(version, std::move(signature)), FFileName(fileName) {
     FileVersion = Version;
 
     // Saving through a symbolic link replaces the file it points to, not the link.
+    std::string target = fileName;
     struct stat status {};
     if (::lstat(fileName.c_str(), &status) == 0 && S_ISLNK(status.st_mode)) {
         if (char* resolved = ::realpath(fileName.c_str(), nullptr)) {
-            FTargetName = resolved;
+            target = resolved;
             std::free(resolved);
         }
     }
-    // The new file keeps the permissions of the one it replaces.
-    const bool replacing = ::stat(FTargetName.c_str(), &status) == 0 && S_ISREG(status.st_mode);
-
-    for (int attempt = 0; attempt < 100 && Stream < 0; ++attempt) {
-        FTempName = FTargetName + ".tmp-" + TempSuffix();
-        Stream = ::open(FTempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-        if (Stream < 0 && errno != EEXIST)
-            break;
-    }
-    if (Stream < 0) {
-        FTempName.clear();
-        throw EOrvelError("Cannot create file " + fileName);
-    }
-    if (replacing)
-        ::fchmod(Stream, status.st_mode & 07777);
-    Writer = std::make_unique<TValueWriter>(Stream, bufferSize, fileName);
+    FFile = std::make_unique<TAtomicFile>(target, fileName);
+    Writer = std::make_unique<TValueWriter>(FFile->Handle(), bufferSize, fileName);
 }
 
-TFileSaveStream::~TFileSaveStream() {
-    if (FCommitted || FTempName.empty())
-        return;
-    if (Stream >= 0) {
-        ::close(Stream);
-        Stream = -1;
-    }
-    ::unlink(FTempName.c_str());
-}
+TFileSaveStream::~TFileSaveStream() = default;
 
 void TFileSaveStream::Header() {
     Writer->WriteString(Signature);
@@ -154,27 +97,8 @@ void TFileSaveStream::Commit() {
     // Commit that failed once fails again rather than reporting a damaged file as saved.
     Writer->FlushBuffer();
     Writer->Detach();
-    const int handle = Stream;
-    Stream = -1;
-    if (::fsync(handle) != 0) {
-        const int error = errno;
-        ::close(handle);
-        WriteError(FFileName, error);
-    }
-    // Linux releases the descriptor even when close reports EINTR; the data is synced already.
-    if (::close(handle) != 0 && errno != EINTR)
-        WriteError(FFileName, errno);
-    if (::rename(FTempName.c_str(), FTargetName.c_str()) != 0)
-        WriteError(FFileName, errno);
+    FFile->Commit();
     FCommitted = true;
-
-    // Make the rename itself durable. The new file is in place already, so a folder that
-    // cannot be synced (some file systems refuse) is not a failed save.
-    const int folder = ::open(FolderOf(FTargetName).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) {
-        ::fsync(folder);
-        ::close(folder);
-    }
 }
 
 } // namespace orvel

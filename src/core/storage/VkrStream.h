@@ -2,11 +2,12 @@
 // opened by a header of the signature (a string value) and the version (an integer value).
 //
 // A save stream never damages the file it replaces: it writes a temporary file in the same
-// folder, and only Commit puts it in place of the old one. A save stream destroyed without
-// Commit (an exception cut the save short, a write failed) removes its temporary file and leaves
-// the old file as it was.
+// folder (TAtomicFile), and only Commit puts it in place of the old one. A save stream destroyed
+// without Commit (an exception cut the save short, a write failed) removes its temporary file and
+// leaves the old file as it was.
 #pragma once
 
+#include "core/base/AtomicFile.h"
 #include "core/storage/TaggedValues.h"
 
 #include <cstddef>
@@ -59,8 +60,8 @@ public:
 
 class TFileLoadStream : public TBaseLoadStream {
 public:
-    // Opens the file for reading ("Cannot open file <name>" when it cannot). The header is not
-    // read yet: the caller calls Header next.
+    // Opens the file for reading ("Cannot open file <name>" when it cannot, or when it is not a
+    // regular file). The header is not read yet: the caller calls Header next.
     TFileLoadStream(const std::string& fileName, size_t bufferSize, int32_t version,
                     std::string signature);
 
@@ -99,9 +100,8 @@ public:
 
 private:
     std::string FFileName;
-    // The path written to: the target itself, or the file a symbolic link points to.
-    std::string FTargetName;
-    std::string FTempName;
+    // The temporary file; it replaces the target itself, or the file a symbolic link points to.
+    std::unique_ptr<TAtomicFile> FFile;
     bool FCommitted = false;
 };
 

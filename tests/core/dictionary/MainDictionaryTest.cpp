@@ -10,7 +10,10 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 
 using namespace orvel;
 using namespace orvel::testing;
@@ -18,6 +21,12 @@ using namespace orvel::testing;
 namespace {
 
 const std::string BrokenData = "Нарушена структура данных";
+
+uint32_t ReadUint32(const std::string& bytes, size_t i) {
+    uint32_t v = 0;
+    std::memcpy(&v, bytes.data() + 4 * i, 4);
+    return v;
+}
 
 std::string Uint32s(std::initializer_list<uint32_t> values) {
     std::string bytes;
@@ -130,7 +139,7 @@ TEST_F(MainDictionaryTest, MoreRecordsThanTheTableHoldsIsDamage) {
 }
 
 TEST_F(MainDictionaryTest, IndexesNewerThanTheDicAreRead) {
-    auto generated = GenerateDictionary(2000, 60000, 7);
+    auto generated = GenerateDictionary(2000, 300000, 7);
     WriteFile(Dic(), generated.Dic);
     NextTick();
     auto rebuilt = Load();
@@ -185,6 +194,8 @@ TEST_F(MainDictionaryTest, DamagedIdxIsRebuilt) {
         SCOPED_TRACE(idx.size());
         WriteFile(Dic(), dic);
         NextTick();
+        // A new file, younger than the .dic, so that it is judged by its contents.
+        std::filesystem::remove(Idx());
         WriteFile(Idx(), idx);
         auto dictionary = Load();
         EXPECT_EQ(dictionary->IdxSource(), TIndexSource::Rebuilt);
@@ -193,7 +204,36 @@ TEST_F(MainDictionaryTest, DamagedIdxIsRebuilt) {
         EXPECT_EQ(ReadFile(Idx()), good);
         std::filesystem::remove(Dic());
     }
+    // The same steps with the right index read it.
+    WriteFile(Dic(), dic);
+    NextTick();
+    std::filesystem::remove(Idx());
+    WriteFile(Idx(), good);
+    EXPECT_EQ(Load()->IdxSource(), TIndexSource::Read);
     EXPECT_TRUE(shown.empty());
+}
+
+// The .dic is checked against the index a block at a time: damage far into a large file, and at
+// the edge of a block, is found as well.
+TEST_F(MainDictionaryTest, DamageFarIntoALargeIdxIsFound) {
+    WriteFile(Dic(), GenerateDictionary(3000, 400000, 9).Dic);
+    NextTick();
+    Load();
+    const std::string good = ReadFile(Idx());
+    auto value = [&good](size_t i) { return ReadUint32(good, i); };
+    size_t edge = 0; // the first record whose 0x02 lies past the first 64 KB
+    while (value(edge) <= 65536)
+        ++edge;
+    const std::vector<std::string> damaged = {
+        good.substr(0, 4 * edge) + good.substr(4 * edge + 4), // misses a record
+        good.substr(0, 4 * 2900) + Uint32s({value(2900) + 1}) + good.substr(4 * 2901),
+    };
+    for (const std::string& idx : damaged) {
+        std::filesystem::remove(Idx());
+        WriteFile(Idx(), idx);
+        EXPECT_EQ(Load()->IdxSource(), TIndexSource::Rebuilt);
+        EXPECT_EQ(ReadFile(Idx()), good);
+    }
 }
 
 TEST_F(MainDictionaryTest, DamagedIdzIsRebuilt) {
@@ -236,6 +276,76 @@ TEST_F(MainDictionaryTest, IndexWriteFailureIsSilentAndLeavesNothingBehind) {
     EXPECT_TRUE(std::filesystem::is_directory(Idx()));
     for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
         EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
+}
+
+// Another program may rewrite or cut the .dic while the dictionary is open (an update copied
+// over it in place). The articles read stay those of the file that was opened, and nothing ends
+// the program (a mapping of the file would be killed by SIGBUS at the next read).
+TEST_F(MainDictionaryTest, DicChangedInPlaceWhileOpenIsNotReadAgain) {
+    for (uint32_t size : {1000u, 2600000u}) { // a small file and one on large pages
+        SCOPED_TRACE(size);
+        auto generated = GenerateDictionary(int32_t(size / 100), size, 11);
+        WriteFile(Dic(), generated.Dic);
+        EXPECT_EXIT(
+            {
+                auto dictionary = Load();
+                std::filesystem::resize_file(Dic(), 0);
+                bool same = true;
+                for (int32_t i = 0; i < dictionary->Count(); i += 7)
+                    same = same && dictionary->GetArticleText(i) == generated.Articles[size_t(i)];
+                WriteFile(Dic(), BuildDic({"a", "b"}));
+                const int32_t last = dictionary->LastIndex();
+                same = same && dictionary->GetArticleText(last) == generated.Articles.back();
+                std::_Exit(same ? 0 : 1);
+            },
+            ::testing::ExitedWithCode(0), "");
+        std::filesystem::remove(Dic());
+    }
+}
+
+// Index files written by a process killed half-way leave temporary files that carry its id;
+// opening the dictionary removes those of processes that have ended.
+TEST_F(MainDictionaryTest, OpeningRemovesStaleIndexTemporaries) {
+    WriteFile(Dic(), BuildDic({"a", "b"}));
+    const pid_t ended = ::fork();
+    if (ended == 0)
+        ::_exit(0);
+    ::waitpid(ended, nullptr, 0);
+    const std::string stale = dir.File("orvel.idx.tmp" + std::to_string(ended));
+    const std::string alive = dir.File("orvel.idz.tmp" + std::to_string(::getpid()) + "-abc123");
+    WriteFile(stale, "x");
+    WriteFile(alive, "x");
+    Load();
+    EXPECT_FALSE(std::filesystem::exists(stale));
+    EXPECT_TRUE(std::filesystem::exists(alive));
+}
+
+// A named pipe in place of a data file must not stop the start: opening one would wait for a
+// writer for ever. Run in a child process that an alarm ends if it waits.
+TEST_F(MainDictionaryTest, PipesInPlaceOfTheFilesAreNeverWaitedFor) {
+    WriteFile(Dic(), BuildDic({"ab", "c"}));
+    NextTick();
+    ASSERT_EQ(::mkfifo(Idx().c_str(), 0644), 0);
+    ASSERT_EQ(::mkfifo(Idz().c_str(), 0644), 0);
+    EXPECT_EXIT(
+        {
+            ::alarm(10);
+            const bool rebuilt = Load()->IdxSource() == TIndexSource::Rebuilt && shown.empty();
+            std::filesystem::remove(Dic());
+            ::mkfifo(Dic().c_str(), 0644);
+            try {
+                Load();
+            } catch (const EOrvelError& error) {
+                const bool named = std::string(error.what()).find("orvel.dic") != std::string::npos;
+                std::_Exit(rebuilt && named ? 0 : 1);
+            }
+            std::_Exit(1);
+        },
+        ::testing::ExitedWithCode(0), "");
+    // The rebuilt indexes took the pipes' places.
+    EXPECT_TRUE(std::filesystem::is_regular_file(Idz()));
+    ASSERT_TRUE(std::filesystem::is_regular_file(Idx()));
+    EXPECT_EQ(ReadFile(Idx()), Uint32s({0, 4, 7}));
 }
 
 TEST(MapFileTest, EmptyFileMapsToNothing) {

@@ -10,6 +10,9 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace orvel;
 using namespace orvel::testing;
@@ -253,6 +256,32 @@ TEST_F(NotesStoreTest, GetNoteReadsACollectionWhoseFileWasNotLoaded) {
     TUserArticle* note = dictionary->GetNote(4, "late", User());
     EXPECT_EQ(note->Text(), "kept");
     EXPECT_FALSE(note->Owner()->Modified);
+}
+
+TEST_F(NotesStoreTest, LoadingAFileRemovesWhatAKilledSaveOfItLeft) {
+    const pid_t ended = ::fork();
+    if (ended == 0)
+        ::_exit(0);
+    ::waitpid(ended, nullptr, 0);
+    const std::string stale = UserFile("n.not.tmp" + std::to_string(ended) + "-abc123");
+    WriteFile(stale, "part of a save");
+    dictionary->GetNote(1, "n", User());
+    EXPECT_FALSE(std::filesystem::exists(stale));
+}
+
+// Opening a named pipe would wait for a writer for ever; it is reported like a file that
+// cannot be read. Run in a child process that an alarm ends if it waits.
+TEST_F(NotesStoreTest, PipeInPlaceOfANotesFileIsReportedNotWaitedFor) {
+    ASSERT_EQ(::mkfifo(UserFile("pipe.not").c_str(), 0644), 0);
+    EXPECT_EXIT(
+        {
+            ::alarm(10);
+            dictionary->LoadNotesFile(UserFile("pipe.not"));
+            const std::string expected =
+                "Ошибка чтения файла заметок: pipe\r\n\r\nCannot open file ";
+            std::_Exit(shown == std::vector<std::string>{expected + UserFile("pipe.not")} ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(NotesStoreTest, UnreadableFileIsReportedKeptVisibleAndNeverWrittenBack) {
