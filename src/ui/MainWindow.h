@@ -222,6 +222,7 @@ private:
     bool FBusy = false;
     bool FLoaded = false;
     bool FShownOnce = false;
+    bool FLoadingEnded = false; // the loading sequence ran, loaded or not; no action before
     bool FClipboardHasText = false;
     int FDroppedLookupFlags = 0; // lookups dropped while busy, run once it ends
     int32_t FStartLeftWidth = 0; // the left panel's width read from the settings

@@ -224,6 +224,7 @@ void TFormOrvel::ScheduleActionUpdate() {
 
 TMainWindowState TFormOrvel::ActionState() const {
     TMainWindowState state;
+    state.Loading = !FLoadingEnded;
     state.Busy = FBusy;
     state.Loaded = FLoaded;
     state.ClipboardHasText = FClipboardHasText;

@@ -53,6 +53,8 @@ void TFormOrvel::StartupLoad() {
                 // A missing or unreadable readme leaves the pane as it was.
             }
         }
+        // Set before the busy scope ends, which lets the actions come back by their rules.
+        FLoadingEnded = true;
     }
     emit LoadingFinished(FLoaded);
 }

@@ -139,7 +139,16 @@ private slots:
         TUiTestData data;
         auto form = data.MakeForm();
         QSignalSpy drawn(StatusBar(*form), &TVkrStatusBar::Drawn);
+        // Each progress message lets events through; no action may come alive meanwhile.
+        QStringList enabledWhileLoading;
+        connect(StatusBar(*form), &TVkrStatusBar::Drawn, form.get(), [&](int kind) {
+            if (kind == int(TStatusKind::Progress))
+                for (const QAction* action : form->actions())
+                    if (action->isEnabled())
+                        enabledWhileLoading << action->objectName();
+        });
         QVERIFY(ShowAndLoad(*form));
+        QCOMPARE(enabledWhileLoading, QStringList());
 
         QStringList progress;
         for (const QList<QVariant>& change : drawn)
@@ -157,6 +166,7 @@ private slots:
         QVERIFY(!form->Busy());
         QVERIFY(QDir(data.File("User")).exists());
         QTRY_VERIFY(form->Action(A::SearchGreek)->isEnabled());
+        QVERIFY(form->Action(A::HelpReadme)->isEnabled());
         QVERIFY(!form->Action(A::SearchSelectAll)->isEnabled()); // the readme is no article
         QVERIFY(!form->Action(A::ViewCharTable)->isEnabled());
         QVERIFY(!form->Action(A::OrvelWord)->isEnabled());
