@@ -264,6 +264,50 @@ private slots:
         QCOMPARE(StatusText(*form), QString(" История переходов по словарным статьям"));
     }
 
+    void theSearchLineFollowsRealFocusChangesOnly() {
+        TUiTestData data;
+        auto form = data.MakeForm();
+        QVERIFY(ShowAndLoad(*form));
+        TSearchLine* line = SearchLine(*form);
+        const QColor blue = QColor::fromRgb(TSearchLine::FocusTextColor);
+
+        // The focus that start-up gave the line arrives with the window's activation, after the
+        // loading: the line turns blue, the ready message stays and its topic opens on a click.
+        QFocusEvent activated(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+        QApplication::sendEvent(line, &activated);
+        QCOMPARE(line->palette().color(QPalette::Text), blue);
+        QCOMPARE(StatusText(*form), QString(" Словарь готов к работе"));
+        QTest::mouseClick(StatusBar(*form), Qt::LeftButton);
+        auto* help = form->findChild<THelpWindow*>("HelpWindow");
+        QVERIFY(help && help->isVisible());
+        QCOMPARE(help->Source().fragment(), QString("topic100"));
+        help->close();
+
+        // A pop-up menu leaves the line as it was: blue, nothing selected, the next key added.
+        TypeIntoSearchLine(*form, "l3go");
+        QMenu* menu = Control<QMenu>(*form, "PopupMenuSearch");
+        QTest::mouseClick(line->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+        QTRY_VERIFY(menu->isVisible());
+        QCOMPARE(line->palette().color(QPalette::Text), blue);
+        QTest::keyClick(menu, Qt::Key_Escape);
+        QTRY_VERIFY(!menu->isVisible());
+        QTRY_VERIFY(line->hasFocus());
+        QVERIFY(!line->textCursor().hasSelection());
+        QTest::keyClicks(line, "~");
+        QCOMPARE(line->toPlainText(), QString("l3go~"));
+
+        // A real move away and back: the colour goes and comes, the text is selected for
+        // replacing and the prompt is shown.
+        WordList(*form)->setFocus();
+        QCOMPARE(line->palette().color(QPalette::Text),
+                 QApplication::palette(line).color(QPalette::Text));
+        form->StatusInfo("elsewhere");
+        line->setFocus();
+        QCOMPARE(line->palette().color(QPalette::Text), blue);
+        QCOMPARE(line->textCursor().selectedText(), QString("l3go~"));
+        QCOMPARE(StatusText(*form), QString(" Ввод слова или фразы для поиска"));
+    }
+
     void aRussianWordLeavesTheListAlone() {
         TUiTestData data;
         auto form = data.MakeForm();
