@@ -19,6 +19,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QSettings>
@@ -262,6 +263,21 @@ private slots:
         QCOMPARE(StatusText(*form), QString(" Список словарных статей"));
         Pages(*form)->setCurrentIndex(ListGoto);
         QCOMPARE(StatusText(*form), QString(" История переходов по словарным статьям"));
+    }
+
+    void charactersOfAnInputMethodLookUpAsKeysDo() {
+        TUiTestData data;
+        auto form = data.MakeForm();
+        QVERIFY(ShowAndLoad(*form));
+        TypeIntoSearchLine(*form, "l3go");
+        QTRY_COMPARE(ListCenter(*form), Lookup(*form, "l3go"));
+
+        // A dead key followed by space gives its sign through the input method.
+        QInputMethodEvent deadKey;
+        deadKey.setCommitString("~");
+        QApplication::sendEvent(SearchLine(*form), &deadKey);
+        QCOMPARE(SearchLine(*form)->toPlainText(), QString("l3go~"));
+        QTRY_COMPARE(ListCenter(*form), Lookup(*form, "l3go~"));
     }
 
     void theSearchLineFollowsRealFocusChangesOnly() {

@@ -148,6 +148,14 @@ void TSearchLine::keyPressEvent(QKeyEvent* event) {
     emit CharacterTyped();
 }
 
+void TSearchLine::inputMethodEvent(QInputMethodEvent* event) {
+    // Dead keys, Compose, input methods and some system layouts deliver characters here rather
+    // than as key presses; they are typed characters all the same.
+    QTextEdit::inputMethodEvent(event);
+    if (!event->commitString().isEmpty())
+        emit CharacterTyped();
+}
+
 void TSearchLine::keyReleaseEvent(QKeyEvent* event) {
     const bool pressedHere = FPressedKey == event->key();
     if (pressedHere && !event->isAutoRepeat())
