@@ -1,6 +1,8 @@
-// The message box, the picker list and the status line as controls of their own.
+// The message box, the picker list, the help window and the status line as controls of their
+// own.
 #include "core/appmodel/StatusMessages.h"
 #include "ui/dialogs/DialogBox.h"
+#include "ui/dialogs/HelpWindow.h"
 #include "ui/dialogs/PickerList.h"
 #include "ui/widgets/StatusIcons.h"
 #include "ui/widgets/VkrStatusBar.h"
@@ -36,6 +38,16 @@ class TestDialogs : public QObject {
     Q_OBJECT
 
 private slots:
+    void helpWindowClosesWithEscapeAndCtrlW() {
+        THelpWindow help;
+        for (const QKeyCombination keys : {QKeyCombination(Qt::Key_Escape), Qt::CTRL | Qt::Key_W}) {
+            help.show();
+            QVERIFY(QTest::qWaitForWindowActive(&help));
+            QTest::keyClick(&help, keys.key(), keys.keyboardModifiers());
+            QVERIFY2(!help.isVisible(), qPrintable(QKeySequence(keys).toString()));
+        }
+    }
+
     void oneLineErrorBoxKeepsTheMinimumSize() {
         TDlgBox box(TDlgBox::TKind::Error, "Short");
         box.show();
