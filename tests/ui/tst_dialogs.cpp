@@ -1,7 +1,8 @@
-// The message box, the picker list, the help window and the status line as controls of their
+// The message box, the picker list, the viewer windows and the status line as controls of their
 // own.
 #include "core/appmodel/StatusMessages.h"
 #include "ui/dialogs/DialogBox.h"
+#include "ui/dialogs/DocumentWindow.h"
 #include "ui/dialogs/HelpWindow.h"
 #include "ui/dialogs/PickerList.h"
 #include "ui/widgets/StatusIcons.h"
@@ -38,14 +39,17 @@ class TestDialogs : public QObject {
     Q_OBJECT
 
 private slots:
-    void helpWindowClosesWithEscapeAndCtrlW() {
+    void viewerWindowsCloseWithEscapeAndCtrlW() {
         THelpWindow help;
-        for (const QKeyCombination keys : {QKeyCombination(Qt::Key_Escape), Qt::CTRL | Qt::Key_W}) {
-            help.show();
-            QVERIFY(QTest::qWaitForWindowActive(&help));
-            QTest::keyClick(&help, keys.key(), keys.keyboardModifiers());
-            QVERIFY2(!help.isVisible(), qPrintable(QKeySequence(keys).toString()));
-        }
+        TDocumentWindow document;
+        for (QWidget* window : {static_cast<QWidget*>(&help), static_cast<QWidget*>(&document)})
+            for (const QKeyCombination keys :
+                 {QKeyCombination(Qt::Key_Escape), Qt::CTRL | Qt::Key_W}) {
+                window->show();
+                QVERIFY(QTest::qWaitForWindowActive(window));
+                QTest::keyClick(window, keys.key(), keys.keyboardModifiers());
+                QVERIFY2(!window->isVisible(), qPrintable(QKeySequence(keys).toString()));
+            }
     }
 
     void oneLineErrorBoxKeepsTheMinimumSize() {

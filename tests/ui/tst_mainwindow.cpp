@@ -11,6 +11,7 @@
 #include "ui/PostedMessages.h"
 #include "ui/article/ArticlePane.h"
 #include "ui/article/ArticleView.h"
+#include "ui/dialogs/DocumentWindow.h"
 #include "ui/dialogs/HelpWindow.h"
 #include "ui/lookup/LookupPanel.h"
 #include "ui/lookup/SearchLine.h"
@@ -327,6 +328,45 @@ private slots:
         QCOMPARE(line->palette().color(QPalette::Text), blue);
         QCOMPARE(line->textCursor().selectedText(), QString("l3go~"));
         QCOMPARE(StatusText(*form), QString(" Ввод слова или фразы для поиска"));
+    }
+
+    void documentsShowInTheProgramsViewerWhenTheDesktopTakesNone() {
+        TUiTestData data;
+        QStringList offered;
+        bool desktopTakes = false;
+        auto form = data.MakeForm([&](const QString& path) {
+            offered << path;
+            return desktopTakes;
+        });
+        QVERIFY(ShowAndLoad(*form));
+        QTRY_VERIFY(form->Action(A::HelpReadme)->isEnabled());
+        form->Action(A::HelpReadme)->trigger();
+        QCOMPARE(offered, QStringList(data.File("readme.rtf")));
+        auto* viewer = form->findChild<TDocumentWindow*>("DocumentWindow");
+        QVERIFY(viewer && viewer->isVisible());
+        QCOMPARE(viewer->windowTitle(), QString("readme.rtf"));
+        QVERIFY(viewer->Text->toPlainText().contains("Orvel"));
+        viewer->close();
+
+        // The desktop took it: the program shows nothing of its own.
+        desktopTakes = true;
+        form->Action(A::HelpReadme)->trigger();
+        QCOMPARE(offered.size(), 2);
+        QVERIFY(!viewer->isVisible());
+
+        // A missing document, and one that holds no RTF, are reported.
+        form->Action(A::HelpLicense)->trigger();
+        QCOMPARE(StatusText(*form), " Отсутствует файл: " + data.File("license.rtf"));
+        QCOMPARE(StatusBar(*form)->ImageIndex(), int(TStatusKind::Error));
+        QCOMPARE(offered.size(), 2);
+        desktopTakes = false;
+        QFile broken(data.File("orvel.rtf"));
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("plain text");
+        broken.close();
+        form->Action(A::HelpOrvel)->trigger();
+        QCOMPARE(StatusText(*form), " Не удалось открыть файл: " + data.File("orvel.rtf"));
+        QVERIFY(!viewer->isVisible());
     }
 
     void aRussianWordLeavesTheListAlone() {
