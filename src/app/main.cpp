@@ -3,16 +3,14 @@
 #include "platform/QtSettingsStore.h"
 #include "platform/SingleInstance.h"
 #include "ui/MainWindow.h"
+#include "ui/ProgramStart.h"
 
 #include <QApplication>
 #include <memory>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Dorne"));
-    QCoreApplication::setApplicationName(QStringLiteral("Orvel"));
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Orvel"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("orvel"));
+    orvel::SetProgramIdentity();
 
     // A second start brings the running instance's window to the front and ends.
     orvel::TSingleInstance guard;
