@@ -6,6 +6,7 @@
 #include "ui/ProgramStart.h"
 
 #include <QApplication>
+#include <iostream>
 #include <memory>
 
 int main(int argc, char* argv[]) {
@@ -14,8 +15,9 @@ int main(int argc, char* argv[]) {
 
     // A second start brings the running instance's window to the front and ends.
     orvel::TSingleInstance guard;
-    if (guard.AnotherInstanceRuns())
-        return 0;
+    if (const std::optional<int> status =
+            orvel::SecondStartExitStatus(guard.FindRunningInstance(), std::cerr))
+        return *status;
 
     try {
         orvel::TFormOrvel::TEnvironment environment{
