@@ -3,21 +3,21 @@
 #include "platform/QtSettingsStore.h"
 #include "platform/SingleInstance.h"
 #include "ui/MainWindow.h"
+#include "ui/ProgramStart.h"
 
 #include <QApplication>
+#include <iostream>
 #include <memory>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Dorne"));
-    QCoreApplication::setApplicationName(QStringLiteral("Orvel"));
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Orvel"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("orvel"));
+    orvel::SetProgramIdentity();
 
     // A second start brings the running instance's window to the front and ends.
     orvel::TSingleInstance guard;
-    if (guard.AnotherInstanceRuns())
-        return 0;
+    if (const std::optional<int> status =
+            orvel::SecondStartExitStatus(guard.FindRunningInstance(), std::cerr))
+        return *status;
 
     try {
         orvel::TFormOrvel::TEnvironment environment{

@@ -1,7 +1,6 @@
 #include "platform/Paths.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -93,10 +92,6 @@ QUrl TPaths::HelpUrl(int topic) const {
     if (topic > 0)
         url.setFragment(HelpAnchor(topic));
     return url;
-}
-
-bool OpenWithDesktop(const QString& path) {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 } // namespace orvel

@@ -63,8 +63,4 @@ private:
     QString FUserDataHome;
 };
 
-// Opens a file with the desktop's application for its type. No error is shown when it fails;
-// the answer says whether the desktop took it.
-bool OpenWithDesktop(const QString& path);
-
 } // namespace orvel

@@ -40,7 +40,7 @@ bool UsableName(const QString& name) {
 } // namespace
 
 // An open key: a group of the store's settings.
-class TQtSettingsKey : public TSettingsKey {
+class TQtSettingsKey : public TSettingsKey, public TUnicodeTextKey {
 public:
     TQtSettingsKey(TQtSettingsStore& store, QString group)
         : FStore(store), FGroup(std::move(group)) {}
@@ -71,6 +71,10 @@ public:
 
     bool WriteString(std::string_view name, std::string_view value) override {
         return Write(name, FromProgramText(value));
+    }
+
+    bool WriteUtf8String(std::string_view name, std::string_view utf8) override {
+        return Write(name, QString::fromUtf8(utf8.data(), qsizetype(utf8.size())));
     }
 
 private:
@@ -208,7 +212,7 @@ TWindowState LoadMainWindowState(TSettingsStore& store, const QRect& designed,
 
 bool SaveMainWindowState(TSettingsStore& store, const TWindowState& state) {
     return SaveWindowState(store, OrvelKeyPath, state,
-                           ToProgramText(QCoreApplication::applicationFilePath()));
+                           QCoreApplication::applicationFilePath().toStdString());
 }
 
 QRect ToQRect(const TWindowRect& rect) {

@@ -10,7 +10,8 @@
 //
 // Every value is kept as text and parsed strictly when read: an integer is decimal digits with
 // an optional '-', a boolean exactly 0, 1, false or true; anything else reads as WrongType.
-// Texts arrive as program text (Windows-1251) and are stored as Unicode.
+// Texts arrive as program text (Windows-1251) and are stored as Unicode; the executable's path
+// ("AppPath") arrives as UTF-8 and is stored as it is.
 #pragma once
 
 #include "core/settings/WindowState.h"

@@ -83,39 +83,42 @@ QString TSingleInstance::SocketPath() const {
     return FRuntimeFolder.isEmpty() ? QString() : QDir(FRuntimeFolder).filePath(FName + ".socket");
 }
 
-bool TSingleInstance::AnotherInstanceRuns(int timeoutMs) {
-    return UsesSessionBus() ? BusInstanceRuns(timeoutMs) : SocketInstanceRuns(timeoutMs);
+TSingleInstance::TRunning TSingleInstance::FindRunningInstance(int timeoutMs) {
+    return UsesSessionBus() ? FindOnBus(timeoutMs) : FindOnSocket(timeoutMs);
 }
 
-bool TSingleInstance::BusInstanceRuns(int timeoutMs) {
+TSingleInstance::TRunning TSingleInstance::FindOnBus(int timeoutMs) {
     QDBusMessage call =
         QDBusMessage::createMethodCall(FName, QString::fromLatin1(ObjectPath), Interface, "Raise");
     call.setAutoStartService(false);
     const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, timeoutMs);
     if (reply.type() == QDBusMessage::ReplyMessage)
-        return true;
+        return TRunning::Raised;
     // ServiceUnknown: nobody owns the name. A timeout means an owner that is alive but busy.
     const QDBusError::ErrorType error = QDBusError(reply).type();
-    return error == QDBusError::NoReply || error == QDBusError::Timeout ||
-           error == QDBusError::TimedOut;
+    if (error == QDBusError::NoReply || error == QDBusError::Timeout ||
+        error == QDBusError::TimedOut)
+        return TRunning::NotAnswering;
+    return TRunning::None;
 }
 
-bool TSingleInstance::SocketInstanceRuns(int timeoutMs) {
+TSingleInstance::TRunning TSingleInstance::FindOnSocket(int timeoutMs) {
     sockaddr_un address;
     if (FRuntimeFolder.isEmpty() || !SocketAddress(SocketPath(), address))
-        return false;
+        return TRunning::None;
     const TSocket socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
     if (socket.Fd() < 0)
-        return false;
+        return TRunning::None;
     if (::connect(socket.Fd(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
         // A full backlog means an owner that is alive but busy; a socket file whose owner is
         // gone refuses the connection.
-        return errno == EAGAIN;
-    // Connected: the owner raises its window. Its answer is awaited only so that this start
-    // ends after the window came up.
+        return errno == EAGAIN ? TRunning::NotAnswering : TRunning::None;
+    // Connected: the owner answers once it has raised its window.
     pollfd reply{socket.Fd(), POLLIN, 0};
-    ::poll(&reply, 1, timeoutMs);
-    return true;
+    char answer[sizeof RaiseAnswer];
+    if (::poll(&reply, 1, timeoutMs) == 1 && ::recv(socket.Fd(), answer, sizeof answer, 0) > 0)
+        return TRunning::Raised;
+    return TRunning::NotAnswering;
 }
 
 bool TSingleInstance::Announce() {

@@ -44,9 +44,18 @@ public:
                     QObject* parent = nullptr);
     ~TSingleInstance() override;
 
-    // Whether another instance runs. If one does, it is asked to bring its window to the front
-    // first. An owner that is alive but does not answer in time (busy) counts as running.
-    bool AnotherInstanceRuns(int timeoutMs = DefaultTimeoutMs);
+    enum class TRunning {
+        None,         // no other instance runs
+        Raised,       // one runs and was asked to bring its window to the front
+        NotAnswering, // one holds the guard but did not answer in time (busy or hung)
+    };
+
+    // Looks for another instance and, when one runs, asks it to bring its window to the front.
+    TRunning FindRunningInstance(int timeoutMs = DefaultTimeoutMs);
+    // Whether another instance runs, answering or not.
+    bool AnotherInstanceRuns(int timeoutMs = DefaultTimeoutMs) {
+        return FindRunningInstance(timeoutMs) != TRunning::None;
+    }
     // Makes this process the running instance. False when the guard cannot be had (another
     // instance took it meanwhile, or no mechanism works): the program then runs on unguarded.
     bool Announce();
@@ -67,8 +76,8 @@ public slots:
     Q_SCRIPTABLE void Raise();
 
 private:
-    bool BusInstanceRuns(int timeoutMs);
-    bool SocketInstanceRuns(int timeoutMs);
+    TRunning FindOnBus(int timeoutMs);
+    TRunning FindOnSocket(int timeoutMs);
     bool AnnounceOnBus();
     bool AnnounceOnSocket();
     void AnswerConnections();

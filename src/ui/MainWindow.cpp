@@ -9,6 +9,7 @@
 #include "ui/PostedMessages.h"
 #include "ui/article/ArticleView.h"
 #include "ui/dialogs/DialogBox.h"
+#include "ui/dialogs/DocumentWindow.h"
 #include "ui/dialogs/HelpWindow.h"
 #include "ui/lists/ListPanel.h"
 #include "ui/lookup/LookupPanel.h"
@@ -167,6 +168,8 @@ void TFormOrvel::closeEvent(QCloseEvent* event) {
     });
     if (HelpWindow)
         HelpWindow->close();
+    if (DocumentWindow)
+        DocumentWindow->close();
     event->accept();
 }
 

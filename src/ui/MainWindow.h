@@ -14,6 +14,7 @@
 #include "core/article/VocabularyTables.h"
 #include "core/dictionary/WordDescriptor.h"
 #include "core/settings/Preference.h"
+#include "platform/DesktopApplications.h"
 #include "platform/Paths.h"
 #include "platform/Sounds.h"
 #include "ui/article/ArticleTarget.h"
@@ -21,6 +22,7 @@
 #include <QMainWindow>
 #include <array>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -36,6 +38,7 @@ class QWidget;
 namespace orvel {
 
 class TArticleView;
+class TDocumentWindow;
 class THelpWindow;
 class TImageList;
 class TListPanel;
@@ -54,6 +57,8 @@ public:
         TPaths Paths;                          // where the data files and the User folder are
         std::unique_ptr<TSettingsStore> Store; // window state and preferences
         TSingleInstance* Guard = nullptr;      // announced when first shown; may be null
+        // Opens a document with the desktop's application; false when none takes it.
+        std::function<bool(const QString& path)> DesktopOpener = OpenWithDesktop;
     };
 
     explicit TFormOrvel(TEnvironment environment, QWidget* parent = nullptr);
@@ -217,11 +222,13 @@ private:
     QMenu* PopupMenuSearch = nullptr;
     QMenu* PopupMenuArticle = nullptr;
     QMenu* mnuDebug = nullptr;
-    THelpWindow* HelpWindow = nullptr; // created on first use
+    THelpWindow* HelpWindow = nullptr;         // created on first use
+    TDocumentWindow* DocumentWindow = nullptr; // created on first use
 
     bool FBusy = false;
     bool FLoaded = false;
     bool FShownOnce = false;
+    bool FLoadingEnded = false; // the loading sequence ran, loaded or not; no action before
     bool FClipboardHasText = false;
     int FDroppedLookupFlags = 0; // lookups dropped while busy, run once it ends
     int32_t FStartLeftWidth = 0; // the left panel's width read from the settings

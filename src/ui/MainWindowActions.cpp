@@ -59,12 +59,10 @@ QAction* TFormOrvel::MakeAction(TMainAction action) {
 
 void TFormOrvel::CreateActions() {
     // The actions of the commands this window offers; the others have no action yet and so
-    // appear in no menu.
+    // appear in no menu. Go to Word has none on this platform: Microsoft Word does not run here.
     auto guarded = [this](TReport report, void (TFormOrvel::*handler)()) {
         return [this, report, handler] { Guarded(report, [&] { (this->*handler)(); }); };
     };
-    connect(MakeAction(A::OrvelWord), &QAction::triggered, this,
-            [this] { StatusError(QStringLiteral("Не могу найти окно Word")); });
     connect(MakeAction(A::OrvelExit), &QAction::triggered, this, [this] { close(); });
     connect(MakeAction(A::SearchGreek), &QAction::triggered, this,
             guarded(TReport::InternalError, &TFormOrvel::SearchGreek));
@@ -107,8 +105,6 @@ void TFormOrvel::CreateActions() {
 void TFormOrvel::CreateMenus() {
     QMenuBar* bar = menuBar();
     QMenu* orvel = bar->addMenu(QStringLiteral("&Orvel"));
-    orvel->addAction(Action(A::OrvelWord));
-    orvel->addSeparator();
     orvel->addAction(Action(A::OrvelExit));
 
     QMenu* search = bar->addMenu(QStringLiteral("&Search"));
@@ -164,7 +160,7 @@ void TFormOrvel::CreateMenus() {
     ToolBarMain->addAction(Action(A::ViewArticleEnum));
     ToolBarText = addToolBar(QStringLiteral("Text"));
     ToolBarText->setObjectName(QStringLiteral("ToolBarText"));
-    for (A action : {A::SearchGreek, A::SearchRussian, A::SearchCopy, A::SearchPaste, A::OrvelWord})
+    for (A action : {A::SearchGreek, A::SearchRussian, A::SearchCopy, A::SearchPaste})
         ToolBarText->addAction(Action(action));
     for (QToolBar* toolBar : {ToolBarMain, ToolBarText}) {
         toolBar->setIconSize(QSize(24, 24));
@@ -224,6 +220,7 @@ void TFormOrvel::ScheduleActionUpdate() {
 
 TMainWindowState TFormOrvel::ActionState() const {
     TMainWindowState state;
+    state.Loading = !FLoadingEnded;
     state.Busy = FBusy;
     state.Loaded = FLoaded;
     state.ClipboardHasText = FClipboardHasText;

@@ -7,6 +7,7 @@
 #include "platform/QtSettingsStore.h"
 #include "ui/MainWindow.h"
 #include "ui/article/ArticleView.h"
+#include "ui/lookup/LookupPanel.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -47,12 +48,17 @@ void TFormOrvel::StartupLoad() {
         TBusyScope busy(*this);
         Guarded(TReport::Error, [&] { LoadDictionary(); });
         if (FLoaded) {
+            // The word list shows the dictionary's first words rather than nothing; no article
+            // opens, the readme keeps the pane.
+            Guarded(TReport::InternalError, [&] { FLookupPanel->BuildWordBlock(0); });
             try {
                 LoadDocumentIntoArticlePane(TDocument::Readme);
             } catch (...) {
                 // A missing or unreadable readme leaves the pane as it was.
             }
         }
+        // Set before the busy scope ends, which lets the actions come back by their rules.
+        FLoadingEnded = true;
     }
     emit LoadingFinished(FLoaded);
 }

@@ -1,4 +1,6 @@
-// Where the program finds its data, documents, help and fonts, and where it keeps user files.
+// Where the program finds its data, documents, help and fonts, where it keeps user files, and
+// which of the desktop's applications opens a document.
+#include "platform/DesktopApplications.h"
 #include "platform/Fonts.h"
 #include "platform/Paths.h"
 #include "support/TempDir.h"
@@ -6,7 +8,9 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
+#include <QStandardPaths>
 #include <QtTest>
 #include <unistd.h>
 
@@ -23,6 +27,51 @@ void Touch(const QString& path) {
 QString BinDir() {
     return qEnvironmentVariable("ORVEL_BIN_DIR");
 }
+
+void WriteText(const QString& path, const QByteArray& text) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+// A desktop of its own for the life of the object: the user's and the system's configuration
+// and data folders in a temporary folder, with no application installed. The system's MIME
+// database is lent to it, so that types are still known.
+class TDesktop {
+public:
+    TDesktop() {
+        const QString mime = QStandardPaths::locate(QStandardPaths::GenericDataLocation, "mime",
+                                                    QStandardPaths::LocateDirectory);
+        QDir().mkpath(File("usr"));
+        if (!mime.isEmpty())
+            QFile::link(mime, File("usr/mime"));
+        for (const char* name : Variables)
+            FSaved << qgetenv(name);
+        qputenv("XDG_CONFIG_HOME", File("config").toLocal8Bit());
+        qputenv("XDG_CONFIG_DIRS", File("etc/xdg").toLocal8Bit());
+        qputenv("XDG_DATA_HOME", File("home").toLocal8Bit());
+        qputenv("XDG_DATA_DIRS", File("usr").toLocal8Bit());
+    }
+    ~TDesktop() {
+        for (size_t i = 0; i < std::size(Variables); ++i)
+            qputenv(Variables[i], FSaved[qsizetype(i)]);
+    }
+
+    QString File(const QString& name) const {
+        return QString::fromStdString(FDir.Path()) + "/" + name;
+    }
+    void Install(const QString& folder, const QString& desktopId) const {
+        WriteText(File(folder + "/applications/" + desktopId),
+                  "[Desktop Entry]\nType=Application\nName=App\nExec=true %f\n");
+    }
+
+private:
+    static constexpr const char* Variables[] = {"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS",
+                                                "XDG_DATA_HOME", "XDG_DATA_DIRS"};
+    testing::TTempDir FDir;
+    QList<QByteArray> FSaved;
+};
 
 } // namespace
 
@@ -96,13 +145,41 @@ private slots:
                      qPrintable(QString::number(topic)));
     }
 
-    void documentsOpenWithTheDesktop() {
+    void applicationsForATypeFollowTheAssociations() {
+        const TDesktop desktop;
+        // A fresh desktop: nothing registered for RTF.
+        QCOMPARE(DesktopApplicationsFor("text/rtf"), QStringList());
+
+        // The installed applications' cache, under the type or its alias; an entry without its
+        // desktop file does not count.
+        desktop.Install("usr", "viewer.desktop");
+        WriteText(desktop.File("usr/applications/mimeinfo.cache"),
+                  "[MIME Cache]\napplication/rtf=gone.desktop;viewer.desktop;\n");
+        QCOMPARE(DesktopApplicationsFor("text/rtf"), QStringList("viewer.desktop"));
+
+        // The user's choice comes first; a removal holds for the files after it.
+        desktop.Install("home", "writer.desktop");
+        WriteText(desktop.File("config/mimeapps.list"),
+                  "[Default Applications]\ntext/rtf=writer.desktop;\n"
+                  "[Removed Associations]\napplication/rtf=viewer.desktop;\n");
+        QCOMPARE(DesktopApplicationsFor("text/rtf"), QStringList("writer.desktop"));
+    }
+
+    void documentsOpenWithTheDesktopOnlyWhenItHasAnApplication() {
+        const TDesktop desktop;
         testing::TTempDir dir;
         const QString root = QString::fromStdString(dir.Path()) + "/Словарь и заметки";
-        QDesktopServices::setUrlHandler("file", this, "Opened");
         const TPaths paths(root + "/orvel");
-        QVERIFY(OpenWithDesktop(paths.DocumentPath(TDocument::License)));
+        Touch(paths.DocumentPath(TDocument::License));
+        QDesktopServices::setUrlHandler("file", this, "Opened");
+        const bool withoutApplication = OpenWithDesktop(paths.DocumentPath(TDocument::License));
+        desktop.Install("usr", "writer.desktop");
+        WriteText(desktop.File("usr/applications/mimeinfo.cache"),
+                  "[MIME Cache]\ntext/rtf=writer.desktop;\n");
+        const bool withApplication = OpenWithDesktop(paths.DocumentPath(TDocument::License));
         QDesktopServices::unsetUrlHandler("file");
+        QVERIFY(!withoutApplication);
+        QVERIFY(withApplication);
         QCOMPARE(FOpened.size(), 1);
         QCOMPARE(FOpened.front().toLocalFile(), root + "/license.rtf");
     }

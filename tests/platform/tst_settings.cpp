@@ -164,9 +164,17 @@ private slots:
         TQtSettingsStore store(path);
         QCOMPARE(LoadMainWindowState(store, QRect(0, 0, 600, 400), QRect(0, 0, 1920, 1080)), saved);
         const auto key = store.OpenKey(OrvelKeyPath, false);
-        QCOMPARE(QString::fromStdString(key->ReadString("AppPath").Value),
-                 QCoreApplication::applicationFilePath());
         QCOMPARE(key->ReadString("AppSearch").Value, std::string("4124"));
+        QCOMPARE(QSettings(path, QSettings::IniFormat).value("AppPath").toString(),
+                 QCoreApplication::applicationFilePath());
+
+        // A path beyond Windows-1251 is kept as it is, not with question marks.
+        const QString program = QString::fromUtf8("/home/José/Ορβελ/Словарь/orvel");
+        {
+            TQtSettingsStore other(path);
+            QVERIFY(SaveWindowState(other, OrvelKeyPath, saved, program.toStdString()));
+        }
+        QCOMPARE(QSettings(path, QSettings::IniFormat).value("AppPath").toString(), program);
     }
 
     void unwritableFileWritesNothing() {

@@ -14,17 +14,27 @@ using namespace orvel;
 
 namespace {
 
-// Helper mode: tst_singleinstance --helper check|own <name> <runtime folder> <bus 0|1>.
-// check exits 0 when another instance runs, 1 when not; own announces, writes "ready 1" (or
-// "ready 0"), then "raised" for every request, until it is killed.
+// Helper mode: tst_singleinstance --helper check|own <name> <runtime folder> <bus 0|1>
+// [<timeout ms>]. check exits 0 when another instance raised its window, 1 when none runs, 3
+// when one runs but does not answer; own announces, writes "ready 1" (or "ready 0"), then
+// "raised" for every request, until it is killed.
 int RunHelper(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    if (argc != 6)
+    if (argc != 6 && argc != 7)
         return 2;
     const QString mode = argv[2];
     TSingleInstance guard(argv[3], argv[4], QByteArray(argv[5]) == "1");
-    if (mode == "check")
-        return guard.AnotherInstanceRuns() ? 0 : 1;
+    if (mode == "check") {
+        const int timeout = argc == 7 ? std::atoi(argv[6]) : TSingleInstance::DefaultTimeoutMs;
+        switch (guard.FindRunningInstance(timeout)) {
+        case TSingleInstance::TRunning::Raised:
+            return 0;
+        case TSingleInstance::TRunning::None:
+            return 1;
+        case TSingleInstance::TRunning::NotAnswering:
+            return 3;
+        }
+    }
     QObject::connect(&guard, &TSingleInstance::RaiseRequested, [] {
         std::fputs("raised\n", stdout);
         std::fflush(stdout);
@@ -45,10 +55,11 @@ QString TestName() {
 
 class THelper {
 public:
-    THelper(const QString& mode, const QString& name, const QString& folder, bool bus) {
+    THelper(const QString& mode, const QString& name, const QString& folder, bool bus,
+            const QStringList& more = {}) {
         FProcess.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         FProcess.start(QCoreApplication::applicationFilePath(),
-                       {"--helper", mode, name, folder, bus ? "1" : "0"});
+                       QStringList{"--helper", mode, name, folder, bus ? "1" : "0"} + more);
     }
     ~THelper() {
         FProcess.kill();
@@ -72,6 +83,14 @@ public:
             QTest::qWait(10);
         if (FProcess.state() != QProcess::NotRunning ||
             FProcess.exitStatus() != QProcess::NormalExit)
+            return -1;
+        return FProcess.exitCode();
+    }
+
+    // The exit code, waiting without running this process's event loop, as a busy instance
+    // would; -1 on a crash or timeout.
+    int FinishWithoutEvents(int timeoutMs = 15000) {
+        if (!FProcess.waitForFinished(timeoutMs) || FProcess.exitStatus() != QProcess::NormalExit)
             return -1;
         return FProcess.exitCode();
     }
@@ -125,6 +144,24 @@ private slots:
         THelper third("check", TestName(), folder, bus);
         QCOMPARE(third.Finish(), 1);
         QVERIFY(other.Announce());
+    }
+
+    void busyInstanceIsToldApartFromNone_data() { secondStartRaisesTheFirst_data(); }
+
+    void busyInstanceIsToldApartFromNone() {
+        QFETCH(bool, bus);
+        if (bus && !HaveSessionBus())
+            QSKIP("no session bus");
+        testing::TTempDir dir;
+        const QString folder = QString::fromStdString(dir.Path());
+        TSingleInstance first(TestName(), folder, bus);
+        QVERIFY(first.Announce());
+        QSignalSpy raised(&first, &TSingleInstance::RaiseRequested);
+        // This process runs no events while the second start waits for its answer.
+        THelper second("check", TestName(), folder, bus, {"300"});
+        QCOMPARE(second.FinishWithoutEvents(), 3);
+        // The request is taken up once the instance is free again.
+        QTRY_COMPARE(raised.count(), 1);
     }
 
     void crashedInstanceDoesNotBlockAStart_data() { secondStartRaisesTheFirst_data(); }

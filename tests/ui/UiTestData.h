@@ -17,6 +17,7 @@
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 namespace orvel::testing {
@@ -46,10 +47,13 @@ public:
     QString Executable() const { return File(QStringLiteral("orvel")); }
     QString SettingsFile() const { return File(QStringLiteral("Orvel.conf")); }
 
-    std::unique_ptr<TFormOrvel> MakeForm() const {
+    // A window over the folder; the desktop takes no document unless desktopOpener does, so
+    // that no test starts a program of the desktop.
+    std::unique_ptr<TFormOrvel> MakeForm(std::function<bool(const QString&)> desktopOpener =
+                                             [](const QString&) { return false; }) const {
         TFormOrvel::TEnvironment environment{TPaths(Executable(), Folder()),
                                              std::make_unique<TQtSettingsStore>(SettingsFile()),
-                                             nullptr};
+                                             nullptr, std::move(desktopOpener)};
         return std::make_unique<TFormOrvel>(std::move(environment));
     }
 

@@ -1,6 +1,9 @@
-// The message box, the picker list and the status line as controls of their own.
+// The message box, the picker list, the viewer windows and the status line as controls of their
+// own.
 #include "core/appmodel/StatusMessages.h"
 #include "ui/dialogs/DialogBox.h"
+#include "ui/dialogs/DocumentWindow.h"
+#include "ui/dialogs/HelpWindow.h"
 #include "ui/dialogs/PickerList.h"
 #include "ui/widgets/StatusIcons.h"
 #include "ui/widgets/VkrStatusBar.h"
@@ -36,6 +39,19 @@ class TestDialogs : public QObject {
     Q_OBJECT
 
 private slots:
+    void viewerWindowsCloseWithEscapeAndCtrlW() {
+        THelpWindow help;
+        TDocumentWindow document;
+        for (QWidget* window : {static_cast<QWidget*>(&help), static_cast<QWidget*>(&document)})
+            for (const QKeyCombination keys :
+                 {QKeyCombination(Qt::Key_Escape), Qt::CTRL | Qt::Key_W}) {
+                window->show();
+                QVERIFY(QTest::qWaitForWindowActive(window));
+                QTest::keyClick(window, keys.key(), keys.keyboardModifiers());
+                QVERIFY2(!window->isVisible(), qPrintable(QKeySequence(keys).toString()));
+            }
+    }
+
     void oneLineErrorBoxKeepsTheMinimumSize() {
         TDlgBox box(TDlgBox::TKind::Error, "Short");
         box.show();

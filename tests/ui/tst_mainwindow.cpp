@@ -11,6 +11,7 @@
 #include "ui/PostedMessages.h"
 #include "ui/article/ArticlePane.h"
 #include "ui/article/ArticleView.h"
+#include "ui/dialogs/DocumentWindow.h"
 #include "ui/dialogs/HelpWindow.h"
 #include "ui/lookup/LookupPanel.h"
 #include "ui/lookup/SearchLine.h"
@@ -19,6 +20,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QSettings>
@@ -139,7 +141,16 @@ private slots:
         TUiTestData data;
         auto form = data.MakeForm();
         QSignalSpy drawn(StatusBar(*form), &TVkrStatusBar::Drawn);
+        // Each progress message lets events through; no action may come alive meanwhile.
+        QStringList enabledWhileLoading;
+        connect(StatusBar(*form), &TVkrStatusBar::Drawn, form.get(), [&](int kind) {
+            if (kind == int(TStatusKind::Progress))
+                for (const QAction* action : form->actions())
+                    if (action->isEnabled())
+                        enabledWhileLoading << action->objectName();
+        });
         QVERIFY(ShowAndLoad(*form));
+        QCOMPARE(enabledWhileLoading, QStringList());
 
         QStringList progress;
         for (const QList<QVariant>& change : drawn)
@@ -152,14 +163,25 @@ private slots:
         QCOMPARE(StatusBar(*form)->ImageIndex(), int(TStatusKind::Information));
         QCOMPARE(StatusBar(*form)->HelpContext(), 100);
         QVERIFY(ArticlePane(*form)->toPlainText().contains("Orvel"));
-        QCOMPARE(WordList(*form)->count(), 0);
+        // The word list shows the dictionary's first words; no article opens over the readme.
+        QCOMPARE(WordList(*form)->count(), 41);
+        QCOMPARE(WordList(*form)->WordItem(0)->Descriptor().ArticleIndex, 0);
+        QCOMPARE(WordList(*form)->currentRow(), 0);
+        QCOMPARE(ListCenter(*form), 0);
+        QCOMPARE(ArticleShown(*form), -1);
         QVERIFY(form->Loaded());
         QVERIFY(!form->Busy());
         QVERIFY(QDir(data.File("User")).exists());
         QTRY_VERIFY(form->Action(A::SearchGreek)->isEnabled());
+        QVERIFY(form->Action(A::HelpReadme)->isEnabled());
         QVERIFY(!form->Action(A::SearchSelectAll)->isEnabled()); // the readme is no article
         QVERIFY(!form->Action(A::ViewCharTable)->isEnabled());
-        QVERIFY(!form->Action(A::OrvelWord)->isEnabled());
+        // Microsoft Word does not run here: no menu or tool bar offers to go to it.
+        QVERIFY(!form->Action(A::OrvelWord));
+        for (const QWidget* bar : form->findChildren<QWidget*>())
+            if (qobject_cast<const QMenu*>(bar) || qobject_cast<const QToolBar*>(bar))
+                for (const QAction* action : bar->actions())
+                    QVERIFY2(!action->statusTip().contains("Word"), qPrintable(action->text()));
         // The commands still to come have no action, so no menu shows them.
         QVERIFY(!form->Action(A::SearchText));
         QVERIFY(!form->Action(A::BookmarkAdd));
@@ -249,6 +271,104 @@ private slots:
         QCOMPARE(StatusText(*form), QString(" История переходов по словарным статьям"));
     }
 
+    void charactersOfAnInputMethodLookUpAsKeysDo() {
+        TUiTestData data;
+        auto form = data.MakeForm();
+        QVERIFY(ShowAndLoad(*form));
+        TypeIntoSearchLine(*form, "l3go");
+        QTRY_COMPARE(ListCenter(*form), Lookup(*form, "l3go"));
+
+        // A dead key followed by space gives its sign through the input method.
+        QInputMethodEvent deadKey;
+        deadKey.setCommitString("~");
+        QApplication::sendEvent(SearchLine(*form), &deadKey);
+        QCOMPARE(SearchLine(*form)->toPlainText(), QString("l3go~"));
+        QTRY_COMPARE(ListCenter(*form), Lookup(*form, "l3go~"));
+    }
+
+    void theSearchLineFollowsRealFocusChangesOnly() {
+        TUiTestData data;
+        auto form = data.MakeForm();
+        QVERIFY(ShowAndLoad(*form));
+        TSearchLine* line = SearchLine(*form);
+        const QColor blue = QColor::fromRgb(TSearchLine::FocusTextColor);
+
+        // The focus that start-up gave the line arrives with the window's activation, after the
+        // loading: the line turns blue, the ready message stays and its topic opens on a click.
+        QFocusEvent activated(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+        QApplication::sendEvent(line, &activated);
+        QCOMPARE(line->palette().color(QPalette::Text), blue);
+        QCOMPARE(StatusText(*form), QString(" Словарь готов к работе"));
+        QTest::mouseClick(StatusBar(*form), Qt::LeftButton);
+        auto* help = form->findChild<THelpWindow*>("HelpWindow");
+        QVERIFY(help && help->isVisible());
+        QCOMPARE(help->Source().fragment(), QString("topic100"));
+        help->close();
+
+        // A pop-up menu leaves the line as it was: blue, nothing selected, the next key added.
+        TypeIntoSearchLine(*form, "l3go");
+        QMenu* menu = Control<QMenu>(*form, "PopupMenuSearch");
+        QTest::mouseClick(line->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+        QTRY_VERIFY(menu->isVisible());
+        QCOMPARE(line->palette().color(QPalette::Text), blue);
+        QTest::keyClick(menu, Qt::Key_Escape);
+        QTRY_VERIFY(!menu->isVisible());
+        QTRY_VERIFY(line->hasFocus());
+        QVERIFY(!line->textCursor().hasSelection());
+        QTest::keyClicks(line, "~");
+        QCOMPARE(line->toPlainText(), QString("l3go~"));
+
+        // A real move away and back: the colour goes and comes, the text is selected for
+        // replacing and the prompt is shown.
+        WordList(*form)->setFocus();
+        QCOMPARE(line->palette().color(QPalette::Text),
+                 QApplication::palette(line).color(QPalette::Text));
+        form->StatusInfo("elsewhere");
+        line->setFocus();
+        QCOMPARE(line->palette().color(QPalette::Text), blue);
+        QCOMPARE(line->textCursor().selectedText(), QString("l3go~"));
+        QCOMPARE(StatusText(*form), QString(" Ввод слова или фразы для поиска"));
+    }
+
+    void documentsShowInTheProgramsViewerWhenTheDesktopTakesNone() {
+        TUiTestData data;
+        QStringList offered;
+        bool desktopTakes = false;
+        auto form = data.MakeForm([&](const QString& path) {
+            offered << path;
+            return desktopTakes;
+        });
+        QVERIFY(ShowAndLoad(*form));
+        QTRY_VERIFY(form->Action(A::HelpReadme)->isEnabled());
+        form->Action(A::HelpReadme)->trigger();
+        QCOMPARE(offered, QStringList(data.File("readme.rtf")));
+        auto* viewer = form->findChild<TDocumentWindow*>("DocumentWindow");
+        QVERIFY(viewer && viewer->isVisible());
+        QCOMPARE(viewer->windowTitle(), QString("readme.rtf"));
+        QVERIFY(viewer->Text->toPlainText().contains("Orvel"));
+        viewer->close();
+
+        // The desktop took it: the program shows nothing of its own.
+        desktopTakes = true;
+        form->Action(A::HelpReadme)->trigger();
+        QCOMPARE(offered.size(), 2);
+        QVERIFY(!viewer->isVisible());
+
+        // A missing document, and one that holds no RTF, are reported.
+        form->Action(A::HelpLicense)->trigger();
+        QCOMPARE(StatusText(*form), " Отсутствует файл: " + data.File("license.rtf"));
+        QCOMPARE(StatusBar(*form)->ImageIndex(), int(TStatusKind::Error));
+        QCOMPARE(offered.size(), 2);
+        desktopTakes = false;
+        QFile broken(data.File("orvel.rtf"));
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("plain text");
+        broken.close();
+        form->Action(A::HelpOrvel)->trigger();
+        QCOMPARE(StatusText(*form), " Не удалось открыть файл: " + data.File("orvel.rtf"));
+        QVERIFY(!viewer->isVisible());
+    }
+
     void aRussianWordLeavesTheListAlone() {
         TUiTestData data;
         auto form = data.MakeForm();
@@ -289,7 +409,7 @@ private slots:
         QCOMPARE(SearchLine(*form)->toPlainText(), QString(32, u'a'));
         QCOMPARE(SearchLine(*form)->textCursor().position(), 0);
         QCOMPARE(StatusText(*form), QString(" Текст из буфера обмена вставлен в строку поиска"));
-        QCOMPARE(ListCenter(*form), -1); // no lookup follows a paste
+        QCOMPARE(ListCenter(*form), 0); // no lookup follows a paste: the list stays at the start
 
         // The first run only: the next font ends the paste; the blank stays for the action.
         clipboard->setMimeData(

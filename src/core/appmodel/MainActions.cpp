@@ -77,6 +77,10 @@ THintParts SplitHint(const char* hint) {
 }
 
 bool MainActionEnabled(TMainAction action, const TMainWindowState& s) {
+    // Not even the documents: the loading sequence lets events through with its progress
+    // messages, and the window is not whole until it ends.
+    if (s.Loading)
+        return false;
     const bool ready = !s.Busy && s.Loaded;
     switch (action) {
     case A::OrvelPreference:

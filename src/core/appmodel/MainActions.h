@@ -60,8 +60,9 @@ THintParts SplitHint(const char* hint);
 
 // What the enabling rules look at.
 struct TMainWindowState {
-    bool Busy = false;   // a long operation runs
-    bool Loaded = false; // the dictionary is loaded
+    bool Loading = false; // the loading sequence has not ended: no action is enabled yet
+    bool Busy = false;    // a long operation runs
+    bool Loaded = false;  // the dictionary is loaded
     bool WordWindowExists = false;
     bool SearchLineEmpty = true;
     bool SearchCanContinue = false; // the full-text search has a position to continue from

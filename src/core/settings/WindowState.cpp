@@ -1,5 +1,6 @@
 #include "core/settings/WindowState.h"
 
+#include "core/encoding/Windows1251.h"
 #include "core/storage/SettingsStore.h"
 
 #include <algorithm>
@@ -34,6 +35,12 @@ int32_t ReadClamped(const TSettingsKey& key, std::string_view name, int32_t fall
                     int32_t max) {
     const std::optional<int32_t> value = ReadInteger(key, name);
     return value ? ClampToRange(*value, min, max) : fallback;
+}
+
+bool WriteAppPath(TSettingsKey& key, std::string_view appPath) {
+    if (auto* unicode = dynamic_cast<TUnicodeTextKey*>(&key))
+        return unicode->WriteUtf8String("AppPath", appPath);
+    return key.WriteString("AppPath", Utf8ToCp1251(appPath));
 }
 
 // The last position at which a window of `size` still ends on the screen: origin + extent - size,
@@ -98,8 +105,7 @@ bool SaveWindowState(TSettingsStore& store, std::string_view rootPath, const TWi
                 !key->WriteInteger("Top", state.Rect.Top))
                 return false;
         }
-        return key->WriteInteger("LeftWidth", state.LeftWidth) &&
-               key->WriteString("AppPath", appPath) &&
+        return key->WriteInteger("LeftWidth", state.LeftWidth) && WriteAppPath(*key, appPath) &&
                key->WriteString("AppSearch", std::to_string(ExternalSearchMessage));
     } catch (...) {
         return false;

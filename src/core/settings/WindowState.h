@@ -51,10 +51,20 @@ int32_t ClampLeftWidth(int32_t value, int32_t windowWidth);
 TWindowState LoadWindowState(TSettingsStore& store, std::string_view rootPath,
                              const TWindowRect& current, const TWindowRect& screen);
 
+// A settings key that also keeps text beyond the program's code page. "AppPath" is a file name
+// of the system, which Windows-1251 program text cannot hold in general; a store whose keys
+// offer this keeps the path as it is, so that other programs find the executable.
+class TUnicodeTextKey {
+public:
+    virtual ~TUnicodeTextKey() = default;
+    virtual bool WriteUtf8String(std::string_view name, std::string_view utf8) = 0;
+};
+
 // Writes the window state to the key at rootPath, creating it. The normal geometry is written
 // only when the window is not maximised, so the size before maximising survives. appPath is
-// the executable's full path as program text. A failed write ends the saving there; nothing
-// is reported and nothing throws. True when every value was written.
+// the executable's full path in UTF-8, written as it is where the key is a TUnicodeTextKey and
+// as program text elsewhere. A failed write ends the saving there; nothing is reported and
+// nothing throws. True when every value was written.
 bool SaveWindowState(TSettingsStore& store, std::string_view rootPath, const TWindowState& state,
                      std::string_view appPath);
 

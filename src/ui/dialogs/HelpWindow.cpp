@@ -1,9 +1,18 @@
 #include "ui/dialogs/HelpWindow.h"
 
+#include <QKeySequence>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
 namespace orvel {
+
+void AddCloseKeys(QWidget& window) {
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        QObject::connect(new QShortcut(keys, &window), &QShortcut::activated, &window,
+                         &QWidget::close);
+}
 
 THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("Orvel Help"));
@@ -13,6 +22,7 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Browser);
     resize(640, 560);
+    AddCloseKeys(*this);
 }
 
 void THelpWindow::ShowPage(const QUrl& url) {

@@ -1,5 +1,5 @@
 // The help: the program's HTML pages in a browser window of their own, opened at the contents
-// or at one topic.
+// or at one topic; Escape and Ctrl+W close it.
 #pragma once
 
 #include <QUrl>
@@ -8,6 +8,9 @@
 class QTextBrowser;
 
 namespace orvel {
+
+// Escape and Ctrl+W close a viewer window, as they close the viewers of the desktop.
+void AddCloseKeys(QWidget& window);
 
 class THelpWindow : public QWidget {
     Q_OBJECT

@@ -4,6 +4,8 @@
 #include "platform/TextProperties.h"
 
 #include <QApplication>
+#include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -13,6 +15,20 @@ namespace orvel {
 namespace {
 
 constexpr int DocumentMargin = 2;
+
+// Whether a focus event moves the focus from one control to another. Activating or leaving the
+// window, a pop-up menu and the keyboard's visit to the menu bar take the focus away and give
+// it back to the same control without moving it.
+bool MovesFocus(const QFocusEvent* event) {
+    switch (event->reason()) {
+    case Qt::ActiveWindowFocusReason:
+    case Qt::PopupFocusReason:
+    case Qt::MenuBarFocusReason:
+        return false;
+    default:
+        return true;
+    }
+}
 
 } // namespace
 
@@ -132,6 +148,14 @@ void TSearchLine::keyPressEvent(QKeyEvent* event) {
     emit CharacterTyped();
 }
 
+void TSearchLine::inputMethodEvent(QInputMethodEvent* event) {
+    // Dead keys, Compose, input methods and some system layouts deliver characters here rather
+    // than as key presses; they are typed characters all the same.
+    QTextEdit::inputMethodEvent(event);
+    if (!event->commitString().isEmpty())
+        emit CharacterTyped();
+}
+
 void TSearchLine::keyReleaseEvent(QKeyEvent* event) {
     const bool pressedHere = FPressedKey == event->key();
     if (pressedHere && !event->isAutoRepeat())
@@ -178,14 +202,21 @@ void TSearchLine::SetTextColor(const QColor& color) {
 
 void TSearchLine::focusInEvent(QFocusEvent* event) {
     QTextEdit::focusInEvent(event);
+    SetTextColor(QColor::fromRgb(FocusTextColor));
+    // Coming back, the line is as it was left. At start-up the line is given the focus before
+    // the window is active, and the focus arrives with the activation: it is coloured then, but
+    // does not announce itself over the loading's messages.
+    if (!MovesFocus(event))
+        return;
     if (!IsEmpty())
         selectAll();
-    SetTextColor(QColor::fromRgb(FocusTextColor));
     emit FocusEntered();
 }
 
 void TSearchLine::focusOutEvent(QFocusEvent* event) {
     QTextEdit::focusOutEvent(event);
+    if (!MovesFocus(event))
+        return;
     SetTextColor(QApplication::palette(this).color(QPalette::Text));
     emit FocusLeft();
 }

@@ -44,8 +44,8 @@ public:
     QSize minimumSizeHint() const override;
 
 signals:
-    void CharacterTyped();
-    void TextEdited(); // Backspace or Delete released
+    void CharacterTyped(); // by a key or an input method's commit
+    void TextEdited();     // Backspace or Delete released
     void EnterReleased();
     void DownReleased();
     void ContextMenuRequested(const QPoint& globalPosition);
@@ -56,6 +56,7 @@ protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;

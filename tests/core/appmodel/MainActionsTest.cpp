@@ -38,6 +38,15 @@ TEST(MainActionsTest, BusyLeavesOnlyTheDocuments) {
     EXPECT_EQ(Enabled(state), expected);
 }
 
+TEST(MainActionsTest, NothingIsEnabledWhileLoading) {
+    for (TMainWindowState state : {TMainWindowState{}, Ready()}) {
+        state.Loading = true;
+        state.ArticleShown = state.ArticleSelection = state.ClipboardHasText = true;
+        state.SearchLineEmpty = false;
+        EXPECT_EQ(Enabled(state), std::set<A>{});
+    }
+}
+
 TEST(MainActionsTest, CommandsNeedTheirObjects) {
     TMainWindowState state = Ready();
     EXPECT_TRUE(MainActionEnabled(A::SearchGreek, state));
