@@ -34,8 +34,27 @@ TVkrMapFile::~TVkrMapFile() {
 }
 
 void TVkrMapFile::Open(const std::string& FileName, bool ReadOnly, uint32_t CreationDisposition) {
-    if (IsOpen())
+    if (OpenHandle(FileName, ReadOnly, CreationDisposition))
+        Map();
+}
+
+void TVkrMapFile::OpenInto(const std::string& FileName, void* Buffer, size_t Capacity) {
+    if (!OpenHandle(FileName, true, OpenExisting) || FSize == 0 || FSize > Capacity)
         return;
+    uint8_t* into = static_cast<uint8_t*>(Buffer);
+    if (int error = ReadWhole(into))
+        FailOpen(error);
+    if (FSize > 0) {
+        FMemory = into;
+        FBorrowed = true;
+    }
+}
+
+// Opens the file and takes its size; false when it is already open or cannot be opened.
+bool TVkrMapFile::OpenHandle(const std::string& FileName, bool ReadOnly,
+                             uint32_t CreationDisposition) {
+    if (IsOpen())
+        return false;
     FFileName = FileName;
     this->ReadOnly = ReadOnly;
     // Opening a named pipe would wait for a writer, and a device may do anything: the open does
@@ -45,18 +64,20 @@ void TVkrMapFile::Open(const std::string& FileName, bool ReadOnly, uint32_t Crea
         flags |= O_CREAT | O_TRUNC;
     Handle = ::open(FileName.c_str(), flags, 0644);
     if (Handle < 0)
-        return;
+        return false;
     struct stat st {};
-    if (::fstat(Handle, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > int64_t(UINT32_MAX)) {
+    if (::fstat(Handle, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > int64_t(UINT32_MAX))
         // Not a regular file, or too large for 32-bit offsets: nothing can be read from it.
-        int error = S_ISREG(st.st_mode) ? EFBIG : EINVAL;
-        Close();
-        throw EOrvelError("Не могу открыть файл " + BaseName(FileName) + ". " +
-                          std::strerror(error));
-    }
+        FailOpen(S_ISREG(st.st_mode) ? EFBIG : EINVAL);
     ::fcntl(Handle, F_SETFL, 0); // a regular file: reads wait for the disk as usual
     FSize = uint32_t(st.st_size);
-    Map();
+    return true;
+}
+
+void TVkrMapFile::FailOpen(int Error) {
+    std::string name = BaseName(FFileName);
+    Close();
+    throw EOrvelError("Не могу открыть файл " + name + ". " + std::strerror(Error));
 }
 
 void TVkrMapFile::Map() {
@@ -69,12 +90,8 @@ void TVkrMapFile::Map() {
         return;
     }
     void* view = ::mmap(nullptr, FSize, PROT_READ | PROT_WRITE, MAP_SHARED, Handle, 0);
-    if (view == MAP_FAILED) {
-        int error = errno;
-        std::string name = BaseName(FFileName);
-        Close();
-        throw EOrvelError("Не могу открыть файл " + name + ". " + std::strerror(error));
-    }
+    if (view == MAP_FAILED)
+        FailOpen(errno);
     FMemory = static_cast<uint8_t*>(view);
 }
 
@@ -84,39 +101,42 @@ void TVkrMapFile::Map() {
 void TVkrMapFile::ReadCopy() {
     const size_t allocated = FSize;
     uint8_t* copy = AllocateLargePages(allocated);
-    size_t done = 0;
-    int error = copy ? 0 : errno;
-    while (error == 0 && done < FSize) {
-        const ssize_t got = ::pread(Handle, copy + done, FSize - done, off_t(done));
-        if (got > 0)
-            done += size_t(got);
-        else if (got == 0)
-            break; // the file became shorter since it was opened: what is there is read
-        else if (errno != EINTR)
-            error = errno;
-    }
-    if (error != 0 || done == 0) {
+    int error = copy ? ReadWhole(copy) : errno;
+    if (error != 0 || FSize == 0) {
         ReleaseLargePages(copy, allocated);
-        if (error == 0) {
-            FSize = 0; // emptied meanwhile
-            return;
-        }
-        std::string name = BaseName(FFileName);
-        Close();
-        throw EOrvelError("Не могу открыть файл " + name + ". " + std::strerror(error));
+        if (error != 0)
+            FailOpen(error);
+        return;
     }
     FMemory = copy;
     FCopySize = allocated;
+}
+
+// Reads the FSize bytes of the file into Into; FSize becomes what was read, less when the file
+// became shorter since it was opened. Answers the error of a failed read, else 0.
+int TVkrMapFile::ReadWhole(uint8_t* Into) {
+    size_t done = 0;
+    while (done < FSize) {
+        const ssize_t got = ::pread(Handle, Into + done, FSize - done, off_t(done));
+        if (got > 0)
+            done += size_t(got);
+        else if (got == 0)
+            break;
+        else if (errno != EINTR)
+            return errno;
+    }
     FSize = uint32_t(done);
+    return 0;
 }
 
 void TVkrMapFile::Unmap() {
     if (FCopySize)
         ReleaseLargePages(FMemory, FCopySize);
-    else if (FMemory)
+    else if (FMemory && !FBorrowed) // borrowed memory stays with the caller
         ::munmap(FMemory, FSize);
     FMemory = nullptr;
     FCopySize = 0;
+    FBorrowed = false;
 }
 
 void TVkrMapFile::Close() {

@@ -36,6 +36,11 @@ public:
     // is not a regular file (never waited for), or a non-empty file that cannot be read or mapped,
     // fails with "Не могу открыть файл <name>. <reason>".
     void Open(const std::string& FileName, bool ReadOnly, uint32_t CreationDisposition);
+    // Opens an existing file read-only as Open does, but reads it into Buffer, memory that the
+    // caller owns and keeps while the object is open, instead of memory of the object's own: a
+    // small file is read straight into the table it fills. A file larger than Capacity is not
+    // read: Memory() stays null and Size() tells the file's size.
+    void OpenInto(const std::string& FileName, void* Buffer, size_t Capacity);
     virtual void Close();
 
     // Resizes a writable file and maps it again; nothing for a read-only one or the same size.
@@ -54,8 +59,11 @@ public:
     const std::string& FileName() const { return FFileName; }
 
 private:
+    bool OpenHandle(const std::string& FileName, bool ReadOnly, uint32_t CreationDisposition);
     void Map();
     void ReadCopy();
+    int ReadWhole(uint8_t* Into);
+    [[noreturn]] void FailOpen(int Error);
     void Unmap();
 
     int Handle = -1;
@@ -64,6 +72,7 @@ private:
     uint32_t FSize = 0;
     size_t FCopySize = 0; // the size the memory of a read-only file's copy was allocated for
     bool ReadOnly = true;
+    bool FBorrowed = false; // Memory() is the caller's buffer (OpenInto)
 };
 
 } // namespace orvel

@@ -6,6 +6,8 @@
 #include "core/dictionary/MainDictionary.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <unistd.h>
 
 namespace orvel {
@@ -44,19 +46,28 @@ size_t CountRecordEnds(const uint8_t* p, size_t size) {
     return count;
 }
 
-// Opens an index file read-only when it exists and is newer than the .dic. Failures to open
-// count as "absent".
-bool OpenCurrentIndex(TVkrMapFile& file, const std::string& name, const TFileTime* dicTime) {
+// Reads an index file into Table (Capacity bytes) when it exists, fits and is newer than the
+// .dic. Failures to open count as "absent".
+bool ReadCurrentIndex(TVkrMapFile& file, const std::string& name, void* table, size_t capacity,
+                      const TFileTime* dicTime) {
     if (::access(name.c_str(), F_OK) != 0)
         return false;
     try {
-        file.Open(name, true, TVkrMapFile::OpenExisting);
+        file.OpenInto(name, table, capacity);
     } catch (const std::exception&) {
         return false;
     }
     TFileTime indexTime;
     return file.Memory() && dicTime && file.GetFileTime(indexTime) &&
            CreatedBefore(*dicTime, indexTime);
+}
+
+// The little-endian values of an index file read into Table become numbers of this machine.
+template <class Value, size_t N>
+void FromLittleEndian(std::array<Value, N>& table) {
+    if constexpr (std::endian::native != std::endian::little)
+        for (Value& value : table)
+            value = Value(ReadUint32(reinterpret_cast<const uint8_t*>(&value)));
 }
 
 // Writes an index file whole through a temporary file, so that an interrupted write never
@@ -75,17 +86,19 @@ void WriteIndexFile(const std::string& name, uint32_t size, Fill fill) {
 } // namespace
 
 bool TMainDictionary::ReadIdx(const TFileTime* DicTime) {
+    // The file is read straight into the article table: it holds the same numbers.
     TVkrMapFile idx;
-    if (!OpenCurrentIndex(idx, IndexFileName(".idx"), DicTime))
+    if (!ReadCurrentIndex(idx, IndexFileName(".idx"), ArticleStarts.data(), sizeof ArticleStarts,
+                          DicTime))
         return false;
-    const uint8_t* values = idx.Memory();
     const uint32_t size = idx.Size();
-    if (size % 4 != 0 || size < 8 || size / 4 - 1 > uint32_t(MaxArticles))
+    if (size % 4 != 0 || size < 8)
         return false;
+    FromLittleEndian(ArticleStarts);
     const int32_t count = int32_t(size / 4 - 1);
     const uint8_t* dic = Memory();
     const uint32_t dicSize = Size();
-    if (ReadUint32(values) != 0 || ReadUint32(values + 4 * size_t(count)) != dicSize)
+    if (ArticleStarts[0] != 0 || ArticleStarts[size_t(count)] != dicSize)
         return false;
     // Each value but the first stands right after a record's end byte, and each value but the
     // last at a record's start byte; a record holds at least these two bytes. No article holds the
@@ -94,7 +107,6 @@ bool TMainDictionary::ReadIdx(const TFileTime* DicTime) {
     // The .dic is gone through once, a block at a time, and the values that fall in a block are
     // checked while it is in the cache.
     constexpr size_t BlockSize = 65536;
-    Articles[0] = {dic, nullptr};
     size_t ends = 0;
     int32_t i = 1;
     uint32_t previous = 0;
@@ -102,13 +114,12 @@ bool TMainDictionary::ReadIdx(const TFileTime* DicTime) {
         const size_t blockEnd = std::min<size_t>(dicSize, block + BlockSize);
         ends += CountRecordEnds(dic + block, blockEnd - block);
         for (; i <= count; ++i) {
-            const uint32_t offset = ReadUint32(values + 4 * size_t(i));
+            const uint32_t offset = ArticleStarts[size_t(i)];
             if (offset > blockEnd)
                 break; // its end byte lies in a later block
             if (offset < uint64_t(previous) + 2 || dic[offset - 1] != RecordEnd ||
                 (i < count && (offset == dicSize || dic[offset] != RecordStart)))
                 return false;
-            Articles[size_t(i)] = {dic + offset, nullptr};
             previous = offset;
         }
     }
@@ -122,24 +133,22 @@ void TMainDictionary::WriteIdx() {
     const uint32_t values = uint32_t(FCount) + 1;
     WriteIndexFile(IndexFileName(".idx"), 4 * values, [this, values](uint8_t* out) {
         for (uint32_t i = 0; i < values; ++i)
-            WriteUint32(out + 4 * i, uint32_t(Articles[i].Start - Articles[0].Start));
+            WriteUint32(out + 4 * i, ArticleStarts[i] - ArticleStarts[0]);
     });
 }
 
+// Leaves the letter index all -1 when the file is not used.
 bool TMainDictionary::ReadIdz(const TFileTime* DicTime) {
+    static_assert(sizeof FLetterIndex == sizeof(int32_t) * LetterRows * LetterColumns);
     TVkrMapFile idz;
-    if (!OpenCurrentIndex(idz, IndexFileName(".idz"), DicTime))
-        return false;
-    if (idz.Size() != sizeof(int32_t) * LetterRows * LetterColumns)
-        return false;
-    const uint8_t* p = idz.Memory();
-    for (auto& row : FLetterIndex)
-        for (auto& cell : row) {
-            cell = int32_t(ReadUint32(p));
-            p += 4;
-        }
-    if (LetterIndexIsConsistent())
-        return true;
+    if (ReadCurrentIndex(idz, IndexFileName(".idz"), FLetterIndex.data(), sizeof FLetterIndex,
+                         DicTime) &&
+        idz.Size() == sizeof FLetterIndex) {
+        for (auto& row : FLetterIndex)
+            FromLittleEndian(row);
+        if (LetterIndexIsConsistent())
+            return true;
+    }
     for (auto& row : FLetterIndex)
         row.fill(-1);
     return false;

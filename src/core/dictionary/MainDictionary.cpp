@@ -73,8 +73,6 @@ void TMainDictionary::LoadIndex() {
     if (ReadIdz(knownDicTime)) {
         FIdzSource = TIndexSource::Read;
     } else {
-        for (auto& row : FLetterIndex)
-            row.fill(-1);
         FillLetterIndex();
         WriteIdz();
         FIdzSource = TIndexSource::Rebuilt;
@@ -92,7 +90,7 @@ void TMainDictionary::ScanArticles() {
         // A file with more records than the table holds is damaged, not something to index.
         if (count >= MaxArticles)
             FailWithErrorBox(BrokenData);
-        Articles[size_t(count++)] = {data + p, nullptr};
+        ArticleStarts[size_t(count++)] = p;
         ++p; // past the record start
         while (p < size && data[p] != RecordEnd)
             ++p;
@@ -100,7 +98,7 @@ void TMainDictionary::ScanArticles() {
             FailWithErrorBox(BrokenData); // the last record has no end
         ++p;
     }
-    Articles[size_t(count)] = {data + size, nullptr};
+    ArticleStarts[size_t(count)] = size;
     FCount = count;
 }
 
@@ -121,12 +119,12 @@ void TMainDictionary::CheckIndex(int32_t Index) const {
 
 const uint8_t* TMainDictionary::ArticleData(int32_t Index) const {
     CheckIndex(Index);
-    return Articles[size_t(Index)].Start + 1;
+    return Memory() + ArticleStarts[size_t(Index)] + 1;
 }
 
 int32_t TMainDictionary::ArticleLength(int32_t Index) const {
     CheckIndex(Index);
-    return int32_t(Articles[size_t(Index) + 1].Start - Articles[size_t(Index)].Start - 2);
+    return int32_t(ArticleStarts[size_t(Index) + 1] - ArticleStarts[size_t(Index)] - 2);
 }
 
 std::string TMainDictionary::GetArticleText(int32_t Index) const {

@@ -16,11 +16,6 @@ namespace orvel {
 
 inline constexpr int32_t MaxArticles = 70540;
 
-struct TArticleEntry {
-    const uint8_t* Start = nullptr; // the record's 0x01 byte inside the mapped file
-    TUserArticle* Notes = nullptr;  // the notes attached to the article, the latest first
-};
-
 // Where LoadIndex took an index from.
 enum class TIndexSource { None, Read, Rebuilt };
 
@@ -31,10 +26,10 @@ public:
     using TLetterIndex = std::array<std::array<int32_t, LetterColumns>, LetterRows>;
 
     TMainDictionary();
-    // Destroys the notes files first: their notes detach themselves from Articles.
+    // Destroys the notes files first: their notes detach themselves from the articles.
     ~TMainDictionary() override;
 
-    // The object holds the article table, over a megabyte filled whole at every start, so it is
+    // The object holds the article table, most of a megabyte, filled at every start, so it is
     // placed on large pages (LargePages.h).
     static void* operator new(size_t Size);
     static void operator delete(void* Block, size_t Size);
@@ -108,7 +103,12 @@ private:
     void WriteIdz();
     bool LetterIndexIsConsistent() const;
 
-    std::array<TArticleEntry, MaxArticles + 1> Articles{};
+    // Where each record starts: the offset of its 0x01 byte in the .dic, entry FCount the .dic's
+    // size. The offsets are orvel.idx as it stands on a little-endian machine, so the file is read
+    // straight into the table; entries up to FCount are filled by LoadIndex.
+    std::array<uint32_t, MaxArticles + 1> ArticleStarts;
+    // The notes attached to each article, the latest first.
+    std::array<TUserArticle*, MaxArticles + 1> NoteChains{};
     int32_t FCount = 0;
     TLetterIndex FLetterIndex;
     TIndexSource FIdxSource = TIndexSource::None;

@@ -112,7 +112,7 @@ TMainDictionary::~TMainDictionary() {
 
 void TMainDictionary::AttachNote(TUserArticle* Note) {
     CheckIndex(Note->ArticleIndex());
-    TUserArticle*& head = Articles[size_t(Note->ArticleIndex())].Notes;
+    TUserArticle*& head = NoteChains[size_t(Note->ArticleIndex())];
     Note->FNext = head;
     head = Note;
 }
@@ -121,7 +121,7 @@ void TMainDictionary::DetachNote(TUserArticle* Note) {
     const int32_t index = Note->ArticleIndex();
     if (index < 0 || index >= FCount)
         return;
-    for (TUserArticle** link = &Articles[size_t(index)].Notes; *link; link = &(*link)->FNext)
+    for (TUserArticle** link = &NoteChains[size_t(index)]; *link; link = &(*link)->FNext)
         if (*link == Note) {
             *link = Note->FNext;
             Note->FNext = nullptr;
@@ -132,7 +132,7 @@ void TMainDictionary::DetachNote(TUserArticle* Note) {
 TUserArticle* TMainDictionary::NoteChain(int32_t ArticleIndex) const {
     if (ArticleIndex < 0 || ArticleIndex >= FCount)
         return nullptr;
-    return Articles[size_t(ArticleIndex)].Notes;
+    return NoteChains[size_t(ArticleIndex)];
 }
 
 TUserArticle* TMainDictionary::FirstNote(int32_t ArticleIndex) const {

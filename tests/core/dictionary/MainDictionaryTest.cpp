@@ -253,6 +253,7 @@ TEST_F(MainDictionaryTest, DamagedIdzIsRebuilt) {
     const std::vector<std::string> damaged = {
         std::string(2600, '\0'),                      // all zero: claims article 0 for every start
         good.substr(0, 2596),                         // short
+        good + std::string(4, '\0'),                  // long
         withCell(rowB, 500),                          // beyond the last article
         withCell(rowB, uint32_t(-2)),                 // below -1
         withCell(rowB, uint32_t(expected[1][0] + 1)), // not the first of its letter
