@@ -3,6 +3,7 @@
 #include "core/base/LargePages.h"
 #include "core/base/OrvelError.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -49,6 +50,17 @@ void TVkrMapFile::OpenInto(const std::string& FileName, void* Buffer, size_t Cap
         FBorrowed = true;
     }
 }
+
+void TVkrMapFile::OpenUnread(const std::string& FileName) {
+    OpenHandle(FileName, true, OpenExisting);
+}
+
+void TVkrMapFile::ReadContents() {
+    if (IsOpen() && ReadOnly && !FMemory)
+        Map();
+}
+
+void TVkrMapFile::PieceRead(const uint8_t*, size_t, size_t) {}
 
 // Opens the file and takes its size; false when it is already open or cannot be opened.
 bool TVkrMapFile::OpenHandle(const std::string& FileName, bool ReadOnly,
@@ -112,18 +124,23 @@ void TVkrMapFile::ReadCopy() {
     FCopySize = allocated;
 }
 
-// Reads the FSize bytes of the file into Into; FSize becomes what was read, less when the file
-// became shorter since it was opened. Answers the error of a failed read, else 0.
+// Reads the FSize bytes of the file into Into, a piece at a time, each piece small enough to stay
+// in the processor's cache for PieceRead; FSize becomes what was read, less when the file became
+// shorter since it was opened. Answers the error of a failed read, else 0.
 int TVkrMapFile::ReadWhole(uint8_t* Into) {
+    constexpr size_t PieceSize = size_t(256) << 10;
     size_t done = 0;
     while (done < FSize) {
-        const ssize_t got = ::pread(Handle, Into + done, FSize - done, off_t(done));
-        if (got > 0)
+        const size_t want = std::min<size_t>(PieceSize, FSize - done);
+        const ssize_t got = ::pread(Handle, Into + done, want, off_t(done));
+        if (got > 0) {
+            PieceRead(Into + done, size_t(got), done);
             done += size_t(got);
-        else if (got == 0)
+        } else if (got == 0) {
             break;
-        else if (errno != EINTR)
+        } else if (errno != EINTR) {
             return errno;
+        }
     }
     FSize = uint32_t(done);
     return 0;

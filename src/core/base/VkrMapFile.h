@@ -58,6 +58,17 @@ public:
     uint32_t Size() const { return FSize; }
     const std::string& FileName() const { return FFileName; }
 
+protected:
+    // Opens an existing file read-only like Open but does not read it yet: Size() is known,
+    // Memory() null until ReadContents reads it into memory of the object's own.
+    void OpenUnread(const std::string& FileName);
+    // Reads a file opened by OpenUnread; nothing when it is read already or empty. Fails as Open.
+    void ReadContents();
+    // Sees each piece of a read-only file as it is read, in order, while the piece is still in the
+    // processor's cache: a check of the bytes made here costs no second pass through memory.
+    // Piece lies Offset bytes into the file, whose bytes before it are read too.
+    virtual void PieceRead(const uint8_t* Piece, size_t Size, size_t Offset);
+
 private:
     bool OpenHandle(const std::string& FileName, bool ReadOnly, uint32_t CreationDisposition);
     void Map();

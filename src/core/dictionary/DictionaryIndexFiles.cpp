@@ -85,48 +85,55 @@ void WriteIndexFile(const std::string& name, uint32_t size, Fill fill) {
 
 } // namespace
 
-bool TMainDictionary::ReadIdx(const TFileTime* DicTime) {
-    // The file is read straight into the article table: it holds the same numbers.
+// Reads orvel.idx straight into the article table, which holds the same numbers, to be checked
+// against the .dic while it is read (PieceRead). Nothing is to be checked (FIdxCheck.Count -1)
+// when there is no current index or it cannot fit the .dic.
+void TMainDictionary::StartIdxCheck(const TFileTime* DicTime) {
+    FIdxCheck = {};
     TVkrMapFile idx;
     if (!ReadCurrentIndex(idx, IndexFileName(".idx"), ArticleStarts.data(), sizeof ArticleStarts,
                           DicTime))
-        return false;
+        return;
     const uint32_t size = idx.Size();
     if (size % 4 != 0 || size < 8)
-        return false;
+        return;
     FromLittleEndian(ArticleStarts);
     const int32_t count = int32_t(size / 4 - 1);
-    const uint8_t* dic = Memory();
-    const uint32_t dicSize = Size();
-    if (ArticleStarts[0] != 0 || ArticleStarts[size_t(count)] != dicSize)
-        return false;
-    // Each value but the first stands right after a record's end byte, and each value but the
-    // last at a record's start byte; a record holds at least these two bytes. No article holds the
-    // end byte, so every value is a place where a record ends, and with as many values as the .dic
-    // has end bytes none is left out: an index without one would read two records as one article.
-    // The .dic is gone through once, a block at a time, and the values that fall in a block are
-    // checked while it is in the cache.
-    constexpr size_t BlockSize = 65536;
-    size_t ends = 0;
-    int32_t i = 1;
-    uint32_t previous = 0;
-    for (size_t block = 0; block < dicSize; block += BlockSize) {
-        const size_t blockEnd = std::min<size_t>(dicSize, block + BlockSize);
-        ends += CountRecordEnds(dic + block, blockEnd - block);
-        for (; i <= count; ++i) {
-            const uint32_t offset = ArticleStarts[size_t(i)];
-            if (offset > blockEnd)
-                break; // its end byte lies in a later block
-            if (offset < uint64_t(previous) + 2 || dic[offset - 1] != RecordEnd ||
-                (i < count && (offset == dicSize || dic[offset] != RecordStart)))
-                return false;
-            previous = offset;
+    if (ArticleStarts[0] == 0 && ArticleStarts[size_t(count)] == Size())
+        FIdxCheck.Count = count;
+}
+
+// Each value but the first stands right after a record's end byte, and each value but the last at
+// a record's start byte; a record holds at least these two bytes. No article holds the end byte,
+// so every value is a place where a record ends, and with as many values as the .dic has end
+// bytes none is left out: an index without one would read two records as one article. The values
+// that fall in a piece are checked while the piece is in the cache.
+void TMainDictionary::PieceRead(const uint8_t* Piece, size_t Size, size_t Offset) {
+    TIdxCheck& check = FIdxCheck;
+    if (check.Count < 0 || check.Failed)
+        return;
+    check.Ends += CountRecordEnds(Piece, Size);
+    const uint8_t* dic = Piece - Offset;
+    const size_t read = Offset + Size; // the bytes before this are in memory
+    for (; check.Next <= check.Count; ++check.Next) {
+        const bool last = check.Next == check.Count;
+        const uint32_t offset = ArticleStarts[size_t(check.Next)];
+        if (offset > read || (offset == read && !last))
+            break; // a byte it needs is still to come
+        if (offset < uint64_t(check.Previous) + 2 || dic[offset - 1] != RecordEnd ||
+            (!last && dic[offset] != RecordStart)) {
+            check.Failed = true;
+            return;
         }
+        check.Previous = offset;
     }
-    if (i <= count || ends != size_t(count))
-        return false;
-    FCount = count;
-    return true;
+}
+
+// The whole .dic was read and agreed with every value of orvel.idx.
+bool TMainDictionary::IdxCheckPassed() const {
+    const TIdxCheck& check = FIdxCheck;
+    return check.Count >= 0 && !check.Failed && check.Next > check.Count &&
+           check.Ends == size_t(check.Count) && ArticleStarts[size_t(check.Count)] == Size();
 }
 
 void TMainDictionary::WriteIdx() {

@@ -40,7 +40,7 @@ void TMainDictionary::Open(const std::string& FileName) {
     struct stat st {};
     if (::stat(FileName.c_str(), &st) != 0)
         FailWithErrorBox(MissingDictionary);
-    TVkrMapFile::Open(FileName, true, OpenExisting);
+    OpenUnread(FileName);
 }
 
 std::string TMainDictionary::IndexFileName(const char* Extension) const {
@@ -53,7 +53,7 @@ std::string TMainDictionary::IndexFileName(const char* Extension) const {
 }
 
 void TMainDictionary::LoadIndex() {
-    if (!Memory())
+    if (!IsOpen() || Size() == 0)
         FailWithErrorBox(BrokenData);
     TFileTime dicTime;
     const TFileTime* knownDicTime = GetFileTime(dicTime) ? &dicTime : nullptr;
@@ -62,7 +62,16 @@ void TMainDictionary::LoadIndex() {
     RemoveStaleTemporaries(IndexFileName(".idx"));
     RemoveStaleTemporaries(IndexFileName(".idz"));
 
-    if (ReadIdx(knownDicTime)) {
+    // orvel.idx comes first, so that the .dic is checked against it as its bytes arrive.
+    StartIdxCheck(knownDicTime);
+    ReadContents();
+    if (!Memory())
+        FailWithErrorBox(BrokenData); // emptied since it was opened
+    const bool idxPassed = IdxCheckPassed();
+    const int32_t idxCount = FIdxCheck.Count;
+    FIdxCheck = {};
+    if (idxPassed) {
+        FCount = idxCount;
         FIdxSource = TIndexSource::Read;
     } else {
         ScanArticles();

@@ -34,11 +34,12 @@ public:
     static void* operator new(size_t Size);
     static void operator delete(void* Block, size_t Size);
 
-    // Opens orvel.dic read-only; a missing file fails through the error box.
+    // Opens orvel.dic read-only; a missing file fails through the error box. Its bytes are read
+    // by LoadIndex.
     void Open(const std::string& FileName);
 
-    // Fills the article table and the letter index from the index files, rebuilding (and
-    // rewriting) each one that is missing, older than the .dic or damaged.
+    // Reads the .dic and fills the article table and the letter index from the index files,
+    // rebuilding (and rewriting) each one that is missing, older than the .dic or damaged.
     void LoadIndex();
 
     int32_t Count() const { return FCount; }
@@ -95,7 +96,9 @@ private:
         return FLetterIndex[size_t(C - 97)][size_t(Column - 96)];
     }
 
-    bool ReadIdx(const TFileTime* DicTime);
+    void StartIdxCheck(const TFileTime* DicTime);
+    void PieceRead(const uint8_t* Piece, size_t Size, size_t Offset) override;
+    bool IdxCheckPassed() const;
     void ScanArticles();
     void WriteIdx();
     bool ReadIdz(const TFileTime* DicTime);
@@ -110,6 +113,16 @@ private:
     // The notes attached to each article, the latest first.
     std::array<TUserArticle*, MaxArticles + 1> NoteChains{};
     int32_t FCount = 0;
+    // orvel.idx checked against the .dic while the .dic is read: Count values read into
+    // ArticleStarts (-1 when there is none to check), the next one to check, the one before it
+    // and the record ends counted so far.
+    struct TIdxCheck {
+        int32_t Count = -1;
+        int32_t Next = 1;
+        uint32_t Previous = 0;
+        size_t Ends = 0;
+        bool Failed = false;
+    } FIdxCheck;
     TLetterIndex FLetterIndex;
     TIndexSource FIdxSource = TIndexSource::None;
     TIndexSource FIdzSource = TIndexSource::None;

@@ -213,16 +213,17 @@ TEST_F(MainDictionaryTest, DamagedIdxIsRebuilt) {
     EXPECT_TRUE(shown.empty());
 }
 
-// The .dic is checked against the index a block at a time: damage far into a large file, and at
-// the edge of a block, is found as well.
+// The .dic is checked against the index a piece (256 KB) at a time as it is read: damage far
+// into a large file, and at the edge of a piece, is found as well.
 TEST_F(MainDictionaryTest, DamageFarIntoALargeIdxIsFound) {
+    constexpr uint32_t Piece = 256 << 10;
     WriteFile(Dic(), GenerateDictionary(3000, 400000, 9).Dic);
     NextTick();
     Load();
     const std::string good = ReadFile(Idx());
     auto value = [&good](size_t i) { return ReadUint32(good, i); };
-    size_t edge = 0; // the first record whose 0x02 lies past the first 64 KB
-    while (value(edge) <= 65536)
+    size_t edge = 0; // the first record whose 0x02 lies past the first piece
+    while (value(edge) <= Piece)
         ++edge;
     const std::vector<std::string> damaged = {
         good.substr(0, 4 * edge) + good.substr(4 * edge + 4), // misses a record
@@ -234,6 +235,17 @@ TEST_F(MainDictionaryTest, DamageFarIntoALargeIdxIsFound) {
         EXPECT_EQ(Load()->IdxSource(), TIndexSource::Rebuilt);
         EXPECT_EQ(ReadFile(Idx()), good);
     }
+
+    // Records of 256 bytes: one starts right at the edge of the first piece, its start byte in
+    // the second piece and the end byte before it in the first.
+    WriteFile(Dic(), BuildDic(std::vector<std::string>(1100, std::string(254, 'a'))));
+    NextTick();
+    std::filesystem::remove(Idx());
+    Load();
+    ASSERT_EQ(ReadUint32(ReadFile(Idx()), 1024), Piece);
+    auto dictionary = Load();
+    EXPECT_EQ(dictionary->IdxSource(), TIndexSource::Read);
+    EXPECT_EQ(dictionary->Count(), 1100);
 }
 
 TEST_F(MainDictionaryTest, DamagedIdzIsRebuilt) {
