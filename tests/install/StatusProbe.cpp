@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QGenericPlugin>
 #include <QPointer>
+#include <QStatusBar>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
@@ -25,10 +26,11 @@ class TStatusProbe : public QObject {
 public:
     TStatusProbe() { QCoreApplication::instance()->installEventFilter(this); }
 
-    // The status line is polished when the window first shows, before the loading starts.
+    // The status line, a status bar that announces each message, is polished when the window
+    // first shows, before the loading starts.
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (!FStatusBar && event->type() == QEvent::Polish &&
-            watched->objectName() == QStringLiteral("StatusBar") &&
+        if (!FStatusBar && event->type() == QEvent::Polish && qobject_cast<QStatusBar*>(watched) &&
+            watched->metaObject()->indexOfSignal("Drawn(int,QString)") >= 0 &&
             connect(watched, SIGNAL(Drawn(int, QString)), this, SLOT(Drawn(int, QString))))
             FStatusBar = qobject_cast<QWidget*>(watched);
         return false;
