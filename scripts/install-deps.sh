@@ -10,6 +10,7 @@ packages=(
     python3 python3-fonttools python3-pil fonts-freefont-ttf
     qt6-base-dev qt6-base-dev-tools libgl-dev libcanberra-dev qt6-qpa-plugins
     fonts-liberation2 dbus xvfb xauth
+    librsvg2-bin dpkg-dev desktop-file-utils appstream lintian man-db
 )
 
 missing=()

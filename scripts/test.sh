@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Builds Orvel and runs every test: the format check, a normal build, a build under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and a short run of each fuzz target (clang,
-# libFuzzer). With --quick: the format check and the normal build's tests only, for the inner
-# loop of development.
+# Builds Orvel and runs every test: the format check, a normal build, its installation and
+# Debian package, a build under AddressSanitizer and UndefinedBehaviorSanitizer, and a short run
+# of each fuzz target (clang, libFuzzer). With --quick: the format check and the normal build's
+# tests only, for the inner loop of development.
 set -euo pipefail
 quick=false
 case "${1:-}" in
@@ -37,6 +37,9 @@ if $quick; then
     echo "=== quick: the normal build's tests passed"
     exit 0
 fi
+# The normal build installed into a prefix and packaged, and the results started.
+echo "=== install: cmake --install, the Debian package, the installed programs"
+"$root/tests/install/check_install.sh" "$root/build/release"
 run_suite asan all . -DCMAKE_BUILD_TYPE=Debug -DORVEL_SANITIZE=ON
 run_suite fuzz orvel_fuzz_targets '^fuzz\.' -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVEL_FUZZ=ON \
     -DORVEL_TESTS=OFF -DCMAKE_CXX_COMPILER=clang++

@@ -46,9 +46,12 @@ QString TPaths::DictionaryFile(const QString& extension) const {
 }
 
 QString TPaths::UserFolder() const {
+    // An installed program keeps user files out of its prefix even where it could write there
+    // (a prefix of the user's own, or the superuser): the package manager owns that folder.
     const QFileInfo data(DataFolder());
     const QFileInfo beside(QDir(data.filePath()).filePath("User"));
-    if (beside.exists() ? beside.isDir() && beside.isWritable() : data.isWritable())
+    const bool installed = data.absoluteFilePath() != ExecutableFolder();
+    if (!installed && (beside.exists() ? beside.isDir() && beside.isWritable() : data.isWritable()))
         return beside.filePath();
     return QDir(FUserDataHome).filePath("orvel/User");
 }

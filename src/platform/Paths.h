@@ -3,8 +3,8 @@
 // Data files (the dictionary, the vocabulary file, the fonts, the documents and the help) lie
 // beside the executable, as in a build tree or an unpacked copy; in the installed layout
 // (bin/orvel with share/orvel) they lie in ../share/orvel. The User folder, which holds the
-// notes and bookmark files, is "User" in the data folder when the program may write there, else
-// $XDG_DATA_HOME/orvel/User.
+// notes and bookmark files, is "User" beside the executable's data when the program may write
+// there, else $XDG_DATA_HOME/orvel/User; an installed program always uses the latter.
 //
 // Paths are used as given: file names are case-sensitive and never lower-cased for opening.
 #pragma once

@@ -118,13 +118,29 @@ private slots:
 
         if (::geteuid() == 0)
             QSKIP("permissions do not bind the superuser");
-        QDir().mkpath(root + "/share/orvel");
-        QFile::setPermissions(root + "/share/orvel", QFile::ReadOwner | QFile::ExeOwner);
+        QFile::setPermissions(root + "/bin", QFile::ReadOwner | QFile::ExeOwner);
+        QFile::setPermissions(root + "/bin/User", QFile::ReadOwner | QFile::ExeOwner);
+        const QString userFolder = paths.UserFolder();
+        QFile::setPermissions(root + "/bin/User",
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(root + "/bin",
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(userFolder, root + "/home/orvel/User");
+    }
+
+    void installedProgramKeepsUserFilesOutOfItsPrefix() {
+        // The prefix is writable here (and to the superuser everywhere): the User folder still
+        // goes to the user's data folder, and nothing is created under the prefix.
+        testing::TTempDir dir;
+        const QString root = QString::fromStdString(dir.Path());
+        Touch(root + "/share/orvel/orvel.dic");
+        const TPaths paths(root + "/bin/orvel", root + "/home");
+        QCOMPARE(paths.DataFolder(), root + "/share/orvel");
         QCOMPARE(paths.UserFolder(), root + "/home/orvel/User");
         QVERIFY(paths.CreateUserFolder());
         QVERIFY(QFileInfo(root + "/home/orvel/User").isDir());
-        QFile::setPermissions(root + "/share/orvel",
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(!QFileInfo::exists(root + "/share/orvel/User"));
+        QVERIFY(!QFileInfo::exists(root + "/bin"));
     }
 
     void helpTopicsAreAnchorsOfOnePage() {
