@@ -44,7 +44,8 @@ TBetaCodeEdit TypeBetaCode(const TBetaCodeKeystroke& keystroke) {
     // caret is converted again with it.
     if (keystroke.Pending.empty())
         edit.Replaced = LastLetterLength(keystroke.Before);
-    const std::string_view context = keystroke.Before.substr(keystroke.Before.size() - edit.Replaced);
+    const std::string_view context =
+        keystroke.Before.substr(keystroke.Before.size() - edit.Replaced);
     const std::string beta = InternalToBetaCode(FontWordToInternal(context)) +
                              std::string(keystroke.Pending) + keystroke.Typed;
     TBetaCodeResult result = BetaCodeToInternal(

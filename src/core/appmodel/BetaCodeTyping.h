@@ -14,16 +14,16 @@
 namespace orvel {
 
 struct TBetaCodeKeystroke {
-    std::string_view Before; // the display glyphs before the caret (the last two suffice)
+    std::string_view Before;  // the display glyphs before the caret (the last two suffice)
     std::string_view Pending; // Beta Code typed before that shows nothing yet
     char Typed = 0;
     bool LetterFollows = false; // a Greek letter stands right after the caret
 };
 
 struct TBetaCodeEdit {
-    size_t Replaced = 0;   // how many glyphs before the caret the edit replaces
-    std::string Display;   // the glyphs that replace them, caret after them
-    std::string Pending;   // Beta Code still waiting for its letter
+    size_t Replaced = 0;                 // how many glyphs before the caret the edit replaces
+    std::string Display;                 // the glyphs that replace them, caret after them
+    std::string Pending;                 // Beta Code still waiting for its letter
     std::optional<TBetaCodeError> Error; // the keystroke is refused; nothing changes
 };
 

@@ -20,9 +20,9 @@ std::string CharTableKeyCaption(uint8_t code);
 
 // The effect of a click on a cell.
 struct TCellClick {
-    std::string Inserted;       // replaces the selection: the cell's glyph, a space for an empty cell
-    bool CaretBefore = false;   // the caret goes back before the inserted glyph (right-to-left)
-    std::string KeyCaption;     // the key panel's new text (UTF-8); empty clears it
+    std::string Inserted;     // replaces the selection: the cell's glyph, a space for an empty cell
+    bool CaretBefore = false; // the caret goes back before the inserted glyph (right-to-left)
+    std::string KeyCaption;   // the key panel's new text (UTF-8); empty clears it
 };
 
 TCellClick ClickCharTableCell(TCharTableKind kind, uint8_t code);

@@ -13,8 +13,10 @@ struct TLine {
 
     void Type(std::string_view keys, bool letterFollows = false) {
         for (const char key : keys) {
-            const TBetaCodeEdit edit = TypeBetaCode(
-                {.Before = Display, .Pending = Pending, .Typed = key, .LetterFollows = letterFollows});
+            const TBetaCodeEdit edit = TypeBetaCode({.Before = Display,
+                                                     .Pending = Pending,
+                                                     .Typed = key,
+                                                     .LetterFollows = letterFollows});
             Pending = edit.Pending;
             if (edit.Error) {
                 LastError = edit.Error->Message;

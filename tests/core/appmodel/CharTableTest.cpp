@@ -105,8 +105,7 @@ TEST(CharTableComposition, SpecialTableInsertsHebrewRightToLeft) {
     // A point clicked after its letter lands before it in the stored text, as the font expects.
     const TComposition pointed = Click(TCharTableKind::Special, {}, {0x62, 0xC5, 0x41});
     EXPECT_EQ(pointed.Text, "A\xC5\x62");
-    EXPECT_EQ(ClickCharTableCell(TCharTableKind::Special, 0xC0).KeyCaption,
-              "Клавиша ‹Alt + 0192›");
+    EXPECT_EQ(ClickCharTableCell(TCharTableKind::Special, 0xC0).KeyCaption, "Клавиша ‹Alt + 0192›");
     // A selection reaching past the end is cut to the text.
     const TComposition clipped =
         Click(TCharTableKind::Special, {.Text = "AB", .SelStart = 1, .SelLength = 9}, {0x43});

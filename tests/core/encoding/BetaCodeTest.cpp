@@ -1,4 +1,5 @@
 #include "core/encoding/BetaCode.h"
+
 #include "core/encoding/GreekEncoding.h"
 #include "support/InternalBytes.h"
 
@@ -16,17 +17,17 @@ std::string Converted(std::string_view beta) {
 }
 
 TEST(BetaCode, WordsWithBreathingsAccentsAndSubscripts) {
-    EXPECT_EQ(Converted("lo/gos"), K("k{C0}ocor"));         // λόγος
-    EXPECT_EQ(Converted("a)gaqo/s"), K("{C3}acah{C0}or"));  // ἀγαθός
-    EXPECT_EQ(Converted("LO/GOS"), Converted("lo/gos"));    // ASCII case does not matter
-    EXPECT_EQ(Converted("w(=|"), K("{D8}y"));               // ᾧ
-    EXPECT_EQ(Converted("w|(="), K("{D8}y"));               // marks in any order
-    EXPECT_EQ(Converted("h)/|"), K("{D3}g"));               // ᾔ
-    EXPECT_EQ(Converted("i+/"), K("{DA}i"));                // ΐ
-    EXPECT_EQ(Converted("u(\\"), K("{C8}u"));               // ὓ
-    EXPECT_EQ(Converted("r(h/twr"), K("{C4}q{C0}gtyq"));    // ῥήτωρ
+    EXPECT_EQ(Converted("lo/gos"), K("k{C0}ocor"));             // λόγος
+    EXPECT_EQ(Converted("a)gaqo/s"), K("{C3}acah{C0}or"));      // ἀγαθός
+    EXPECT_EQ(Converted("LO/GOS"), Converted("lo/gos"));        // ASCII case does not matter
+    EXPECT_EQ(Converted("w(=|"), K("{D8}y"));                   // ᾧ
+    EXPECT_EQ(Converted("w|(="), K("{D8}y"));                   // marks in any order
+    EXPECT_EQ(Converted("h)/|"), K("{D3}g"));                   // ᾔ
+    EXPECT_EQ(Converted("i+/"), K("{DA}i"));                    // ΐ
+    EXPECT_EQ(Converted("u(\\"), K("{C8}u"));                   // ὓ
+    EXPECT_EQ(Converted("r(h/twr"), K("{C4}q{C0}gtyq"));        // ῥήτωρ
     EXPECT_EQ(Converted("kai\\ ta/d'"), K("ja{C1}i t{C0}adz")); // elision and a space
-    EXPECT_EQ(Converted("cyx"), "nxw");                     // ξ ψ χ
+    EXPECT_EQ(Converted("cyx"), "nxw");                         // ξ ψ χ
 }
 
 TEST(BetaCode, CapitalsTakeBreathingAndAccentBeforeTheLetter) {
@@ -97,23 +98,20 @@ TEST(BetaCode, RefusesWhatTheFontCannotShowWithThePlace) {
         const char* MessagePart;
     };
     const TCase cases[] = {
-        {"lo/ge=", 4, 2, "«e=»"},        // ε has no circumflex
-        {"*/a", 0, 3, "«*/a»"},          // a capital with an accent alone
-        {"*)\\a", 0, 4, "«*)\\a»"},      // a capital with smooth breathing and grave
-        {"a+", 0, 2, "«a+»"},            // α has no diaeresis
-        {"a)(", 0, 3, "«a)(»"},          // two breathings
-        {"a//", 0, 3, "«a//»"},          // an accent twice
-        {"a)\\|", 0, 4, "«a)\\|»"},      // drawn as ᾄ by the font
-        {"r)", 0, 2, "«r)»"},            // ρ takes the rough breathing only
-        {"*a|", 0, 3, "«*a|»"},          // no iota adscript on capitals
-        {"/a", 0, 1, "«/»"},             // a mark before any letter
-        {"a /", 2, 1, "«/»"},
-        {"ab*", 2, 1, "«*»"},            // a capital without its letter
-        {"*1", 0, 2, "«*»"},
-        {"vw", 0, 1, "«v»"},             // digamma is not in the font
-        {"s3", 0, 2, "s3"},              // nor is the lunate sigma
-        {"a.b", 1, 1, "«.»"},
-        {"aλ", 1, 2, "«λ»"},             // a whole UTF-8 character is named
+        {"lo/ge=", 4, 2, "«e=»"},   // ε has no circumflex
+        {"*/a", 0, 3, "«*/a»"},     // a capital with an accent alone
+        {"*)\\a", 0, 4, "«*)\\a»"}, // a capital with smooth breathing and grave
+        {"a+", 0, 2, "«a+»"},       // α has no diaeresis
+        {"a)(", 0, 3, "«a)(»"},     // two breathings
+        {"a//", 0, 3, "«a//»"},     // an accent twice
+        {"a)\\|", 0, 4, "«a)\\|»"}, // drawn as ᾄ by the font
+        {"r)", 0, 2, "«r)»"},       // ρ takes the rough breathing only
+        {"*a|", 0, 3, "«*a|»"},     // no iota adscript on capitals
+        {"/a", 0, 1, "«/»"},        // a mark before any letter
+        {"a /", 2, 1, "«/»"},       {"ab*", 2, 1, "«*»"}, // a capital without its letter
+        {"*1", 0, 2, "«*»"},        {"vw", 0, 1, "«v»"},  // digamma is not in the font
+        {"s3", 0, 2, "s3"},                               // nor is the lunate sigma
+        {"a.b", 1, 1, "«.»"},       {"aλ", 1, 2, "«λ»"},  // a whole UTF-8 character is named
     };
     for (const TCase& c : cases) {
         const TBetaCodeResult result = BetaCodeToInternal(c.Beta);
