@@ -1,12 +1,14 @@
 // Subcommands that open a dictionary and show what the program would read from it.
 #include "core/dictionary/MainDictionary.h"
 #include "core/dictionary/SearchTerms.h"
+#include "core/encoding/BetaCode.h"
 #include "core/encoding/GreekEncoding.h"
 #include "tools/Commands.h"
 #include "tools/ToolArguments.h"
 
 #include <cstdio>
 #include <memory>
+#include <stdexcept>
 
 namespace orvel::tool {
 
@@ -62,20 +64,36 @@ int RunArticle(const TArguments& Arguments) {
     return 0;
 }
 
-int RunLookup(const TArguments& Arguments) {
-    TToolArguments arguments(Arguments, {"--dic"}, {"--display"});
-    auto dictionary = OpenDictionary(arguments);
+// The word of a lookup in the internal encoding, from the form its option names.
+std::string LookupWord(const TToolArguments& arguments) {
     const std::string& word = arguments.Single("word");
-    std::string search(1, char(ScriptGreek));
-    search += arguments.Has("--display") ? FontWordToInternal(word) : word;
+    if (arguments.Has("--display"))
+        return FontWordToInternal(word);
+    if (!arguments.Has("--betacode"))
+        return word;
+    TBetaCodeResult converted = BetaCodeToInternal(word);
+    if (converted.Error)
+        throw std::runtime_error(converted.Error->Message);
+    return converted.Internal;
+}
+
+int RunLookup(const TArguments& Arguments) {
+    TToolArguments arguments(Arguments, {"--dic"}, {"--display", "--betacode"});
+    if (arguments.Has("--display") && arguments.Has("--betacode"))
+        throw EUsageError("--display and --betacode exclude each other");
+    const std::string search = char(ScriptGreek) + LookupWord(arguments);
+    auto dictionary = OpenDictionary(arguments);
     int32_t index = dictionary->FindWord(search);
     if (index < 0) {
         Write("-1\n");
         return 1;
     }
     std::string headWord = dictionary->GetHeadWord(index);
-    Write(std::to_string(index) + " " +
-          (arguments.Has("--display") ? InternalToFontWord(headWord) : headWord) + "\n");
+    if (arguments.Has("--display"))
+        headWord = InternalToFontWord(headWord);
+    else if (arguments.Has("--betacode"))
+        headWord = InternalToBetaCode(headWord);
+    Write(std::to_string(index) + " " + headWord + "\n");
     return 0;
 }
 

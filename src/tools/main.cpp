@@ -21,7 +21,7 @@ const TCommandEntry Commands[] = {
     {"info", "info --dic PATH", orvel::tool::RunInfo},
     {"headword", "headword --dic PATH [--display] N", orvel::tool::RunHeadWord},
     {"article", "article --dic PATH N", orvel::tool::RunArticle},
-    {"lookup", "lookup --dic PATH [--display] WORD", orvel::tool::RunLookup},
+    {"lookup", "lookup --dic PATH [--display | --betacode] WORD", orvel::tool::RunLookup},
     {"letter-index", "letter-index --dic PATH", orvel::tool::RunLetterIndex},
     {"render", "render (--dic PATH N | --text-file FILE) [--pref Name=Value ...]",
      orvel::tool::RunRender},

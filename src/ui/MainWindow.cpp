@@ -67,6 +67,7 @@ TFormOrvel::TFormOrvel(TEnvironment environment, QWidget* parent)
 
     CreateControls();
     CreateActions();
+    CreateCharTable();
     CreateMenus();
     ConnectControls();
 
@@ -74,6 +75,7 @@ TFormOrvel::TFormOrvel(TEnvironment environment, QWidget* parent)
     ReadWindowState();
     FPreference.LoadPreference(*FEnvironment.Store, OrvelKeyPath);
     ApplyListFonts();
+    ApplyBetaCodePreference();
     mnuDebug->menuAction()->setVisible(false);
     UpdateActions();
 }
@@ -133,8 +135,11 @@ void TFormOrvel::HandleMessage(int message, int wParam) {
     case WM_WORD_LIST_CLICK:
         Guarded(TReport::InternalError, [&] { WordListClick(wParam); });
         break;
+    case WM_WORD_EDIT:
+        Guarded(TReport::InternalError, [&] { WordEdit(); });
+        break;
     default:
-        break; // the full-text search, the article word, notes and the word editor
+        break; // the full-text search, the article word and notes
     }
     ScheduleActionUpdate();
 }

@@ -39,6 +39,7 @@ namespace orvel {
 
 class TArticleView;
 class TDocumentWindow;
+class TFormCharTable;
 class THelpWindow;
 class TImageList;
 class TListPanel;
@@ -83,6 +84,8 @@ public:
     const TLookupPanel& LookupPanel() const { return *FLookupPanel; }
     TArticleView& ArticleView() { return *FArticleView; }
     const TArticleView& ArticleView() const { return *FArticleView; }
+    // The one Greek character table; the note editor opens it with ComposeForEditor.
+    TFormCharTable& CharTable() { return *FormCharTable; }
 
     // FBusy for the life of a scope. Scopes nest: only the outermost one clears FBusy when it
     // ends, which lets the actions come back and runs the lookups dropped meanwhile.
@@ -168,6 +171,12 @@ private:
     void SearchPaste();
     void TakeDroppedLookup();
 
+    // The Greek character table and Beta Code (MainWindowCharTable.cpp).
+    void CreateCharTable();
+    void ApplyBetaCodePreference();
+    void ViewCharTable();
+    void WordEdit();
+
     // The lists of the page control (MainWindowWordList.cpp).
     TListPanel* ListPanel(int listNumber) const;
     std::optional<TWordDescriptor> SelectedWord(int listNumber) const;
@@ -224,6 +233,8 @@ private:
     QMenu* mnuDebug = nullptr;
     THelpWindow* HelpWindow = nullptr;         // created on first use
     TDocumentWindow* DocumentWindow = nullptr; // created on first use
+    TFormCharTable* FormCharTable = nullptr;
+    QAction* actSearchBetaCode = nullptr;
 
     bool FBusy = false;
     bool FLoaded = false;

@@ -117,6 +117,7 @@ void TFormOrvel::CreateMenus() {
     QMenu* view = bar->addMenu(QStringLiteral("&View"));
     view->addAction(Action(A::ViewCharTable));
     view->addAction(Action(A::ViewArticleEnum));
+    view->addAction(actSearchBetaCode);
 
     QMenu* help = bar->addMenu(QStringLiteral("&?"));
     help->addAction(Action(A::HelpContent));
@@ -227,6 +228,7 @@ TMainWindowState TFormOrvel::ActionState() const {
     state.BookmarksTabActive = PageControl->currentIndex() == ListBookmarks;
     state.BookmarkSelected = FBookmarkList->HasSelectedWord();
     state.CurrentNoteFileSet = !FPreference.CurrentNoteFile.empty();
+    state.CharTableAvailable = FormCharTable != nullptr;
     FLookupPanel->AddActionState(state);
     FArticleView->AddActionState(state);
     return state;

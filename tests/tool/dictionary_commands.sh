@@ -21,6 +21,11 @@ check "headword --display" "$(printf '\xa6')" "$("$tool" headword --dic "$dir/or
 
 check "lookup" "2 bg" "$("$tool" lookup --dic "$dir/orvel.dic" BGX)"
 check "lookup --display" "2 bh" "$("$tool" lookup --dic "$dir/orvel.dic" --display bh)"
+check "lookup --betacode" "2 bh" "$("$tool" lookup --dic "$dir/orvel.dic" --betacode BH)"
+check "lookup --betacode marks" "3 h" "$("$tool" lookup --dic "$dir/orvel.dic" --betacode 'h(/')"
+message=$("$tool" lookup --dic "$dir/orvel.dic" --betacode 'e=' 2>&1); status=$?
+check "lookup --betacode refused" "2 orvel-tool: Бета-код «e=»: такой буквы нет в шрифте Orvel000" "$status $message"
+"$tool" lookup --dic "$dir/orvel.dic" --betacode --display a 2>/dev/null; check "two word forms" 2 $?
 out=$("$tool" lookup --dic "$dir/orvel.dic" e); status=$?
 check "lookup not found" "-1 1" "$out $status"
 

@@ -112,6 +112,7 @@ void ExchangeValues(TPref& p, TIo& io) {
     io.Colour("TextSignColor", p.TextSignColor);
     io.Colour("TextEnumColor", p.TextEnumColor);
     io.Text("CurrentNoteFile", p.CurrentNoteFile);
+    io.Boolean("SearchBetaCode", p.SearchBetaCode, false);
 }
 
 std::string PreferenceKeyPath(std::string_view rootPath) {

@@ -50,6 +50,7 @@ public:
     uint32_t TextSignColor = 0x008000;   // green
     uint32_t TextEnumColor = 0xFF0000;   // blue
     std::string CurrentNoteFile;         // notes file (no folder, no extension) for new notes
+    bool SearchBetaCode = false;         // the search line takes Greek as Beta Code
 };
 
 // The user data folder that holds the notes and bookmark files: the executable's folder followed

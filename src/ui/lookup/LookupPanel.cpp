@@ -1,6 +1,8 @@
 #include "ui/lookup/LookupPanel.h"
 
 #include "core/dictionary/MainDictionary.h"
+#include "core/encoding/GreekEncoding.h"
+#include "core/encoding/UnicodeGreek.h"
 #include "core/search/SearchTextConversion.h"
 #include "core/settings/Preference.h"
 #include "platform/Clipboard.h"
@@ -40,6 +42,13 @@ TLookupPanel::TLookupPanel(const TMainDictionary& dictionary, const TPreference&
     connect(RichEditSearch, &TSearchLine::ContextMenuRequested, this,
             &TLookupPanel::SearchLineMenuRequested);
     connect(RichEditSearch, &QTextEdit::textChanged, this, &TLookupPanel::StateChanged);
+    connect(RichEditSearch, &TSearchLine::BetaCodeRefused, this, [this](const QString& message) {
+        emit StatusReported(ErrorMessage(message.toStdString()));
+    });
+    connect(RichEditSearch, &TSearchLine::BetaCodeWaiting, this, [this](const QString& pending) {
+        emit StatusReported(InfoMessage(
+            QString::fromUtf8("Бета-код «%1»: далее буква").arg(pending).toStdString()));
+    });
     connect(ListBoxWords, &TWordListBox::OpenRequested, this, &TLookupPanel::WordOpenRequested);
     connect(ListBoxWords, &QListWidget::currentRowChanged, this, &TLookupPanel::WordListRowChanged);
 }
@@ -87,6 +96,37 @@ void TLookupPanel::PasteToSearchLine(bool allowSpaces) {
     QTextCursor start(RichEditSearch->document());
     start.movePosition(QTextCursor::Start);
     RichEditSearch->setTextCursor(start);
+}
+
+void TLookupPanel::SetBetaCode(bool on) {
+    RichEditSearch->SetBetaCode(on);
+}
+
+std::string TLookupPanel::TextForCharTable(int& caret) {
+    caret = RichEditSearch->textCursor().position();
+    RichEditSearch->selectAll();
+    // Greek typed with a system layout is written in the display layout too; what the display
+    // font has no glyph for is left out.
+    std::string display;
+    for (const char32_t c : RichEditSearch->toPlainText().toUcs4()) {
+        if (c <= 0xFF)
+            display.push_back(char(c));
+        else if (IsGreekScript(c))
+            display +=
+                InternalToFontWord(Utf8GreekToInternal(QString::fromUcs4(&c, 1).toStdString()));
+    }
+    return display;
+}
+
+void TLookupPanel::TakeComposedWord(const std::string& display, int caret) {
+    RichEditSearch->setFocus();
+    RichEditSearch->SetInputMode(TInputMode::Greek, {.Clear = true, .SwitchKeyboard = true});
+    QTextCursor cursor(RichEditSearch->document());
+    cursor.insertText(QString::fromLatin1(display.data(), qsizetype(display.size())),
+                      InputModeCharFormat(TInputMode::Greek));
+    if (caret >= 0 && caret < cursor.position())
+        cursor.setPosition(caret);
+    RichEditSearch->setTextCursor(cursor);
 }
 
 std::string TLookupPanel::BuildSearchKey(bool forFullText) {

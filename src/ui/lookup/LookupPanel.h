@@ -45,6 +45,12 @@ public:
     // Fills the line from the clipboard: at most 32 characters of one font. The line takes the
     // font and charset of the pasted word; the keys stay as they were.
     void PasteToSearchLine(bool allowSpaces);
+    // Beta Code typing in the line's Greek mode.
+    void SetBetaCode(bool on);
+    // The Greek character table's part: the line's text in the display layout with the caret's
+    // place in it, the whole line selected; and the composed word put back in Greek mode.
+    std::string TextForCharTable(int& caret);
+    void TakeComposedWord(const std::string& display, int caret = -1);
     // The search string of the line; empty, after reporting why, when it has none.
     std::string BuildSearchKey(bool forFullText);
 

@@ -1,12 +1,16 @@
 #include "ui/lookup/SearchLine.h"
 
+#include "core/appmodel/BetaCodeTyping.h"
+#include "core/encoding/GreekEncoding.h"
 #include "platform/InputMode.h"
+#include "platform/RichTextAttributes.h"
 #include "platform/TextProperties.h"
 
 #include <QApplication>
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTextBlock>
 
@@ -28,6 +32,21 @@ bool MovesFocus(const QFocusEvent* event) {
     default:
         return true;
     }
+}
+
+// The character at a place of the document when it is a glyph of the Greek display font; 0
+// otherwise (another font, or no character there).
+uint8_t GreekGlyphAt(QTextDocument* document, int position) {
+    if (position < 0 || position >= document->characterCount() - 1)
+        return 0;
+    QTextCursor cursor(document);
+    cursor.setPosition(position);
+    cursor.setPosition(position + 1, QTextCursor::KeepAnchor);
+    const QString text = cursor.selectedText();
+    if (text.size() != 1 || text.front().unicode() > 0xFF ||
+        !cursor.charFormat().fontFamilies().toStringList().contains(QtFontName(GreekFontName)))
+        return 0;
+    return uint8_t(text.front().unicode());
 }
 
 } // namespace
@@ -59,6 +78,13 @@ TSearchLine::TSearchLine(QWidget* parent)
     installEventFilter(FFilter);
     connect(FFilter, &TInputModeFilter::CharFormatRequested, this,
             [this](const QTextCharFormat& format) { mergeCurrentCharFormat(format); });
+    // A capital waiting for its letter is forgotten when anything else changes the line or
+    // moves the caret.
+    for (auto signal : {&QTextEdit::textChanged, &QTextEdit::cursorPositionChanged})
+        connect(this, signal, this, [this] {
+            if (!FEditingBetaCode)
+                FBetaPending.clear();
+        });
     const TTypedFormat greek = InputModeFormat(TInputMode::Greek);
     SetLineFont(QString::fromLatin1(greek.FontName), greek.Charset);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -81,6 +107,51 @@ void TSearchLine::SetInputMode(TInputMode mode, TInputModeOptions options) {
     const TTypedFormat format = InputModeFormat(mode);
     SetLineFont(QString::fromLatin1(format.FontName), format.Charset);
     FFilter->SetMode(mode, options.SwitchKeyboard);
+}
+
+void TSearchLine::SetBetaCode(bool on) {
+    FBetaCode = on;
+    FBetaPending.clear();
+}
+
+void TSearchLine::TypeBetaCodeKey(char key) {
+    QTextCursor cursor = textCursor();
+    if (cursor.hasSelection()) {
+        cursor.removeSelectedText();
+        setTextCursor(cursor);
+    }
+    const int caret = cursor.position();
+    std::string before;
+    for (int position = caret - 1; position >= caret - 2; --position) {
+        const uint8_t glyph = GreekGlyphAt(document(), position);
+        if (!glyph)
+            break;
+        before.insert(before.begin(), char(glyph));
+    }
+    const uint8_t next = GreekGlyphAt(document(), caret);
+    const bool letterFollows =
+        next && (!FontCharToInternal(next).empty() || IsCapitalPrefixGlyph(next));
+    const TBetaCodeEdit edit = TypeBetaCode(
+        {.Before = before, .Pending = FBetaPending, .Typed = key, .LetterFollows = letterFollows});
+    FBetaPending = edit.Pending;
+    if (edit.Error) {
+        emit BetaCodeRefused(QString::fromUtf8(edit.Error->Message));
+        return;
+    }
+    if (edit.Replaced == 0 && edit.Display.empty()) {
+        emit BetaCodeWaiting(QString::fromLatin1(FBetaPending));
+        return;
+    }
+    {
+        const QScopedValueRollback editing(FEditingBetaCode, true);
+        cursor.beginEditBlock();
+        cursor.setPosition(caret - int(edit.Replaced), QTextCursor::KeepAnchor);
+        cursor.insertText(QString::fromLatin1(edit.Display.data(), qsizetype(edit.Display.size())),
+                          InputModeCharFormat(TInputMode::Greek));
+        cursor.endEditBlock();
+        setTextCursor(cursor);
+    }
+    emit CharacterTyped();
 }
 
 TInputMode TSearchLine::Mode() const {
@@ -142,6 +213,12 @@ void TSearchLine::keyPressEvent(QKeyEvent* event) {
     }
     if (text.front().unicode() < 0x20 || text.front().unicode() == 0x7F) {
         event->accept();
+        return;
+    }
+    if (FBetaCode && Mode() == TInputMode::Greek && text.size() == 1 &&
+        IsBetaCodeCharacter(text.front().unicode())) {
+        event->accept();
+        TypeBetaCodeKey(char(text.front().unicode()));
         return;
     }
     QTextEdit::keyPressEvent(event);

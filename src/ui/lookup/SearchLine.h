@@ -8,6 +8,7 @@
 #include "core/appmodel/InputMode.h"
 
 #include <QTextEdit>
+#include <string>
 
 namespace orvel {
 
@@ -40,6 +41,11 @@ public:
 
     bool IsEmpty() const;
 
+    // Beta Code: in Greek mode the line takes ASCII keys as Beta Code and shows the Greek they
+    // stand for; other characters (Greek from a system layout) are typed as they are.
+    void SetBetaCode(bool on);
+    bool BetaCode() const { return FBetaCode; }
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -51,6 +57,8 @@ signals:
     void ContextMenuRequested(const QPoint& globalPosition);
     void FocusEntered();
     void FocusLeft();
+    void BetaCodeRefused(const QString& message); // a key that gives nothing the font can show
+    void BetaCodeWaiting(const QString& pending); // a capital's '*' and marks, shown nowhere yet
 
 protected:
     bool event(QEvent* event) override;
@@ -66,6 +74,11 @@ protected:
 
 private:
     void SetTextColor(const QColor& color);
+    void TypeBetaCodeKey(char key);
+
+    bool FBetaCode = false;
+    std::string FBetaPending;      // Beta Code typed that waits for its letter
+    bool FEditingBetaCode = false; // the line's own Beta Code edit: it keeps FBetaPending
 
     TInputModeFilter* FFilter;
     int FPressedKey = 0; // the last key pressed here, so that a release from elsewhere is not

@@ -24,7 +24,8 @@ const std::vector<std::string> StoringOrder = {"CommonBookmarksFileName",
                                                "TextAuthorColor",
                                                "TextSignColor",
                                                "TextEnumColor",
-                                               "CurrentNoteFile"};
+                                               "CurrentNoteFile",
+                                               "SearchBetaCode"};
 
 // A preferences object in which every field differs from its default and lies in range.
 TPreference Changed() {
@@ -44,6 +45,7 @@ TPreference Changed() {
     p.TextSignColor = 0;
     p.TextEnumColor = 0x123456;
     p.CurrentNoteFile = "Lexicon";
+    p.SearchBetaCode = true;
     return p;
 }
 
@@ -64,6 +66,7 @@ TEST(PreferenceTest, BuiltInDefaults) {
     EXPECT_EQ(p.TextSignColor, 0x008000u);
     EXPECT_EQ(p.TextEnumColor, 0xFF0000u);
     EXPECT_EQ(p.CurrentNoteFile, "");
+    EXPECT_FALSE(p.SearchBetaCode);
 }
 
 TEST(PreferenceTest, AKeyThatCannotBeOpenedLeavesEveryField) {
