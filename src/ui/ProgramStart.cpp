@@ -9,7 +9,7 @@ namespace orvel {
 void SetProgramIdentity() {
     QCoreApplication::setOrganizationName(QStringLiteral("Dorne"));
     QCoreApplication::setApplicationName(QStringLiteral("Orvel"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("orvel"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.dorne.Orvel"));
 }
 
 std::optional<int> SecondStartExitStatus(TSingleInstance::TRunning running, std::ostream& errors) {
