@@ -1,11 +1,14 @@
 // Times the main window on the full-size synthetic edition, without a display: from creating
 // the window to "Словарь готов к работе", a keystroke in the search line to the repainted word
-// list, opening articles (render, load, show), and the resident memory of the running window.
+// list, opening articles (render, load, show), a full-text search that finds nothing (Ctrl+F to
+// the warning, the progress dialog included), and the resident memory of the running window.
 //
-//     orvel_ui_bench [--keystrokes N] [--articles N]
+//     orvel_ui_bench [--keystrokes N] [--articles N] [--searches N]
 #include "core/article/ArticleRenderer.h"
 #include "core/dictionary/MainDictionary.h"
 #include "core/encoding/GreekEncoding.h"
+#include "core/encoding/Windows1251.h"
+#include "core/search/FullTextSearch.h"
 #include "core/synth/SyntheticEdition.h"
 #include "platform/Paths.h"
 #include "platform/QtSettingsStore.h"
@@ -15,8 +18,10 @@
 #include "ui/MainWindow.h"
 #include "ui/article/ArticlePane.h"
 #include "ui/lookup/SearchLine.h"
+#include "ui/widgets/VkrStatusBar.h"
 #include "ui/widgets/WordListBox.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -89,12 +94,14 @@ void SendKey(QWidget* target, int key, const QString& text) {
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    int keystrokeWords = 200, articles = 500;
+    int keystrokeWords = 200, articles = 500, searches = 50;
     for (int i = 1; i + 1 < argc; i += 2) {
         if (std::string(argv[i]) == "--keystrokes")
             keystrokeWords = std::atoi(argv[i + 1]);
         else if (std::string(argv[i]) == "--articles")
             articles = std::atoi(argv[i + 1]);
+        else if (std::string(argv[i]) == "--searches")
+            searches = std::atoi(argv[i + 1]);
     }
 
     const auto processStart = Clock::now();
@@ -185,6 +192,54 @@ int main(int argc, char* argv[]) {
     }
     QCoreApplication::processEvents();
 
+    // A full-text search that finds nothing: the Russian keys of a word no article holds, then
+    // Ctrl+F until the warning is drawn, the progress dialog shown and closed on the way.
+    const char* absentKeys = "o;o;o;"; // щжщжщж
+    const QString notFound = QStringLiteral(" Указанное слово не найдено");
+    auto* statusBar = form.findChild<TVkrStatusBar*>(QStringLiteral("StatusBar"));
+    QAction* searchRussian = form.findChild<QAction*>(QStringLiteral("actSearchRussian"));
+    QAction* searchText = form.findChild<QAction*>(QStringLiteral("actSearchText"));
+    TFigures fullText, fullTextScan;
+    if (statusBar && searchRussian && searchText) {
+        form.UpdateActions();
+        searchRussian->trigger();
+        for (const char* key = absentKeys; *key; ++key)
+            SendKey(searchLine, Qt::Key_unknown, QString(QChar(*key)));
+        QCoreApplication::processEvents();
+        Clock::time_point warned;
+        QObject::connect(statusBar, &TVkrStatusBar::Drawn, [&](int, const QString& text) {
+            if (text == notFound)
+                warned = Clock::now();
+        });
+        for (int i = -3; i < searches; ++i) {
+            // Ctrl+F on a window at rest: what the previous search left to do is done first.
+            for (const auto rest = Clock::now() + std::chrono::milliseconds(30);
+                 Clock::now() < rest;) {
+                QCoreApplication::processEvents();
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+            form.UpdateActions();
+            warned = Clock::time_point();
+            const auto t0 = Clock::now();
+            searchText->trigger();
+            while (warned == Clock::time_point())
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            if (i >= 0)
+                fullText.Add(Milliseconds(warned - t0));
+        }
+        // The scan alone, for comparison.
+        TSearchSession session;
+        const std::string key = char(ScriptRussian) + Utf8ToCp1251("щжщжщж");
+        for (int i = 0; i < searches; ++i) {
+            TVkrObjectList<TWordDescriptor> hits(true);
+            const auto t0 = Clock::now();
+            Search(dictionary, session, key, hits, false, 8);
+            fullTextScan.Add(Milliseconds(Clock::now() - t0));
+            if (hits.Count() != 0)
+                std::fprintf(stderr, "the absent word was found\n");
+        }
+    }
+
     // Where the time of the longest goes.
     {
         const std::string text = dictionary.GetArticleText(longest);
@@ -211,6 +266,10 @@ int main(int argc, char* argv[]) {
     std::snprintf(longestLabel, sizeof longestLabel, "open the longest article (%d bytes)",
                   dictionary.ArticleLength(longest));
     openingLongest.Print(longestLabel);
+    if (!fullText.Samples.empty()) {
+        fullText.Print("full-text search finding nothing, to warning");
+        fullTextScan.Print("  the scan alone");
+    }
     std::printf("%-44s %7.1f MB\n", "resident memory", double(ResidentKilobytes()) / 1024.0);
     return 0;
 }

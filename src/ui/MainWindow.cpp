@@ -11,6 +11,7 @@
 #include "ui/dialogs/DialogBox.h"
 #include "ui/dialogs/DocumentWindow.h"
 #include "ui/dialogs/HelpWindow.h"
+#include "ui/fulltext/FullTextPanel.h"
 #include "ui/lists/ListPanel.h"
 #include "ui/lookup/LookupPanel.h"
 #include "ui/widgets/OrvelHint.h"
@@ -91,8 +92,9 @@ TFormOrvel::~TFormOrvel() {
     // find nobody to call.
     delete FLookupPanel;
     delete FArticleView;
-    for (TListPanel* list : {FHistoryList, FBookmarkList, FSearchList})
+    for (TListPanel* list : {FHistoryList, FBookmarkList})
         delete list;
+    delete FFullTextPanel;
     SetErrorBoxHandler(std::move(PreviousErrorBoxHandler()));
     // The lists' items and the dictionary go before the guard is given up.
     FDictionary.reset();
@@ -138,8 +140,11 @@ void TFormOrvel::HandleMessage(int message, int wParam) {
     case WM_WORD_EDIT:
         Guarded(TReport::InternalError, [&] { WordEdit(); });
         break;
+    case WM_FULL_TEXT_SEARCH:
+        Guarded(TReport::InternalError, [&] { FullTextSearch(wParam); });
+        break;
     default:
-        break; // the full-text search, the article word and notes
+        break; // the article word and notes
     }
     ScheduleActionUpdate();
 }

@@ -40,6 +40,7 @@ namespace orvel {
 class TArticleView;
 class TDocumentWindow;
 class TFormCharTable;
+class TFullTextPanel;
 class THelpWindow;
 class TImageList;
 class TListPanel;
@@ -127,6 +128,8 @@ public:
 signals:
     // The loading sequence ended, loaded or not.
     void LoadingFinished(bool loaded);
+    // GoToArticle hands a target to the article view.
+    void ArticleTargetOpened(const orvel::TArticleTarget& target);
 
 protected:
     bool event(QEvent* event) override;
@@ -156,6 +159,7 @@ private:
     void FocusWordList();
     void ListOpen(int listNumber);
     void WordListClick(int32_t index);
+    void FullTextSearch(int flags);
 
     // The loading sequence's parts (MainWindowLoading.cpp).
     void LoadDictionary();
@@ -182,6 +186,9 @@ private:
     std::optional<TWordDescriptor> SelectedWord(int listNumber) const;
     void FocusList(int listNumber);
     void PageChanged(int page);
+
+    // The full-text search's actions (MainWindowFullText.cpp).
+    void CreateFullTextActions();
 
     // The article view's commands and the debug menu (MainWindowArticle.cpp).
     void SearchSelectAll();
@@ -217,7 +224,7 @@ private:
     TArticleView* FArticleView = nullptr;
     TListPanel* FHistoryList = nullptr;
     TListPanel* FBookmarkList = nullptr;
-    TListPanel* FSearchList = nullptr;
+    TFullTextPanel* FFullTextPanel = nullptr;
 
     // The window's own controls, by their names.
     QSplitter* SplitterLeftRight = nullptr;

@@ -5,6 +5,7 @@
 #include "ui/MainWindow.h"
 #include "ui/PostedMessages.h"
 #include "ui/article/ArticleView.h"
+#include "ui/fulltext/FullTextPanel.h"
 #include "ui/lists/ListPanel.h"
 #include "ui/lookup/LookupPanel.h"
 #include "ui/widgets/ToolIcons.h"
@@ -64,6 +65,7 @@ void TFormOrvel::CreateActions() {
         return [this, report, handler] { Guarded(report, [&] { (this->*handler)(); }); };
     };
     connect(MakeAction(A::OrvelExit), &QAction::triggered, this, [this] { close(); });
+    CreateFullTextActions();
     connect(MakeAction(A::SearchGreek), &QAction::triggered, this,
             guarded(TReport::InternalError, &TFormOrvel::SearchGreek));
     connect(MakeAction(A::SearchRussian), &QAction::triggered, this,
@@ -108,6 +110,9 @@ void TFormOrvel::CreateMenus() {
     orvel->addAction(Action(A::OrvelExit));
 
     QMenu* search = bar->addMenu(QStringLiteral("&Search"));
+    search->addAction(Action(A::SearchText));
+    search->addAction(Action(A::SearchTextContinue));
+    search->addSeparator();
     search->addAction(Action(A::SearchGreek));
     search->addAction(Action(A::SearchRussian));
     search->addSeparator();
@@ -143,6 +148,9 @@ void TFormOrvel::CreateMenus() {
 
     PopupMenuSearch = new QMenu(this);
     PopupMenuSearch->setObjectName(QStringLiteral("PopupMenuSearch"));
+    PopupMenuSearch->addAction(Action(A::SearchText));
+    PopupMenuSearch->addAction(Action(A::SearchTextContinue));
+    PopupMenuSearch->addSeparator();
     PopupMenuSearch->addAction(Action(A::SearchGreek));
     PopupMenuSearch->addAction(Action(A::SearchRussian));
     PopupMenuSearch->addSeparator();
@@ -157,6 +165,8 @@ void TFormOrvel::CreateMenus() {
 
     ToolBarMain = addToolBar(QStringLiteral("Main"));
     ToolBarMain->setObjectName(QStringLiteral("ToolBarMain"));
+    ToolBarMain->addAction(Action(A::SearchText));
+    ToolBarMain->addAction(Action(A::SearchTextContinue));
     ToolBarMain->addAction(Action(A::ViewCharTable));
     ToolBarMain->addAction(Action(A::ViewArticleEnum));
     ToolBarText = addToolBar(QStringLiteral("Text"));
@@ -188,7 +198,9 @@ void TFormOrvel::ConnectControls() {
     connect(lookup, &TLookupPanel::StateChanged, this, &TFormOrvel::ScheduleActionUpdate);
     connect(lookup, &TLookupPanel::StatusReported, this, &TFormOrvel::RememberStatus);
 
-    for (TListPanel* list : {FHistoryList, FBookmarkList, FSearchList})
+    connect(FFullTextPanel, &TFullTextPanel::OpenRequested, this,
+            [this] { PostMessage(WM_LIST_OPEN, ListSearch); });
+    for (TListPanel* list : {FHistoryList, FBookmarkList})
         connect(list, &TListPanel::OpenRequested, this,
                 [this, list] { PostMessage(WM_LIST_OPEN, list->ListNumber()); });
 
@@ -231,6 +243,7 @@ TMainWindowState TFormOrvel::ActionState() const {
     state.CharTableAvailable = FormCharTable != nullptr;
     FLookupPanel->AddActionState(state);
     FArticleView->AddActionState(state);
+    FFullTextPanel->AddActionState(state);
     return state;
 }
 

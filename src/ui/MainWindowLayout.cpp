@@ -3,6 +3,7 @@
 #include "ui/MainWindow.h"
 #include "ui/PostedMessages.h"
 #include "ui/article/ArticleView.h"
+#include "ui/fulltext/FullTextPanel.h"
 #include "ui/lists/ListPanel.h"
 #include "ui/lookup/LookupPanel.h"
 #include "ui/widgets/StatusIcons.h"
@@ -34,8 +35,7 @@ void TFormOrvel::CreateControls() {
                                   QStringLiteral("TabSheetGoto"), this);
     FBookmarkList = new TListPanel(ListBookmarks, QStringLiteral("ListBoxBookmarks"),
                                    QStringLiteral("TabSheetBookmarks"), this);
-    FSearchList = new TListPanel(ListSearch, QStringLiteral("ListBoxSearch"),
-                                 QStringLiteral("TabSheetSearch"), this);
+    FFullTextPanel = new TFullTextPanel(*FDictionary, this);
     FArticleView = new TArticleView(*FDictionary, FPreference, FVocabulary, this);
 
     SplitterLeftRight = new QSplitter(Qt::Horizontal, this);
@@ -58,7 +58,7 @@ void TFormOrvel::CreateControls() {
     PageControl->addTab(FLookupPanel->WordListControl(), QStringLiteral("Words"));
     PageControl->addTab(FHistoryList->Control(), QStringLiteral("History"));
     PageControl->addTab(FBookmarkList->Control(), QStringLiteral("Bookmarks"));
-    PageControl->addTab(FSearchList->Control(), QStringLiteral("Search"));
+    PageControl->addTab(FFullTextPanel->Control(), QStringLiteral("Search"));
 
     // The right panel: the article view.
     PanelRight = Panel(QStringLiteral("PanelRight"), SplitterLeftRight);

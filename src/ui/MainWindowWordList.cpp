@@ -5,6 +5,7 @@
 #include "ui/MainWindow.h"
 #include "ui/PostedMessages.h"
 #include "ui/article/ArticleView.h"
+#include "ui/fulltext/FullTextPanel.h"
 #include "ui/lists/ListPanel.h"
 #include "ui/lookup/LookupPanel.h"
 
@@ -16,8 +17,6 @@ TListPanel* TFormOrvel::ListPanel(int listNumber) const {
         return FHistoryList;
     case ListBookmarks:
         return FBookmarkList;
-    case ListSearch:
-        return FSearchList;
     default:
         return nullptr;
     }
@@ -26,6 +25,8 @@ TListPanel* TFormOrvel::ListPanel(int listNumber) const {
 std::optional<TWordDescriptor> TFormOrvel::SelectedWord(int listNumber) const {
     if (listNumber == ListWords)
         return FLookupPanel->SelectedWord();
+    if (listNumber == ListSearch)
+        return FFullTextPanel->SelectedWord();
     if (const TListPanel* list = ListPanel(listNumber))
         return list->SelectedWord();
     return std::nullopt;
@@ -34,6 +35,8 @@ std::optional<TWordDescriptor> TFormOrvel::SelectedWord(int listNumber) const {
 void TFormOrvel::FocusList(int listNumber) {
     if (listNumber == ListWords)
         FLookupPanel->FocusWordList();
+    else if (listNumber == ListSearch)
+        FFullTextPanel->FocusList();
     else if (TListPanel* list = ListPanel(listNumber))
         list->FocusList();
 }
@@ -71,6 +74,7 @@ void TFormOrvel::GoToArticle(const TArticleTarget& target) {
         return;
     TArticleTarget shown = target;
     shown.Index = index;
+    emit ArticleTargetOpened(shown);
     FArticleView->OpenArticle(shown);
 }
 
@@ -78,8 +82,9 @@ void TFormOrvel::ApplyListFonts() {
     const int size = FPreference.ListFontSize;
     const bool bold = FPreference.ListFontBold;
     FLookupPanel->SetListFont(size, bold);
-    for (TListPanel* list : {FHistoryList, FBookmarkList, FSearchList})
+    for (TListPanel* list : {FHistoryList, FBookmarkList})
         list->SetListFont(size, bold);
+    FFullTextPanel->SetListFont(size, bold);
     FArticleView->ShowArticleAgain();
 }
 

@@ -183,7 +183,6 @@ private slots:
                 for (const QAction* action : bar->actions())
                     QVERIFY2(!action->statusTip().contains("Word"), qPrintable(action->text()));
         // The commands still to come have no action, so no menu shows them.
-        QVERIFY(!form->Action(A::SearchText));
         QVERIFY(!form->Action(A::BookmarkAdd));
         QVERIFY(!form->Action(A::OrvelPreference));
     }

@@ -1,6 +1,6 @@
 // A list of the page control that shows words and asks for the selected one to be opened, and
-// does nothing else yet: the history, the bookmarks and the full-text results each have one
-// until they become panels of their own.
+// does nothing else yet: the history and the bookmarks each have one until they become panels
+// of their own.
 #pragma once
 
 #include "core/dictionary/WordDescriptor.h"
