@@ -1,13 +1,17 @@
 // What a character of a note being edited means: its language by font and charset, its style,
 // and its colour role by the three colours reserved for authors, signs and sections. The note
-// editor formats what it inserts with these colours, and the conversion recognises them.
+// editor formats what it inserts with these colours, shows a stored note with them, and the
+// conversion recognises them.
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace orvel {
 
 class TPreference;
+class TVocabulary;
 
 enum class TNoteLanguage { Latin, Russian, Greek, Symbols };
 enum class TNoteStyle { Normal, Bold, Italic };
@@ -37,9 +41,11 @@ constexpr TNoteStyle NoteStyle(bool bold, bool italic) {
     return bold ? TNoteStyle::Bold : italic ? TNoteStyle::Italic : TNoteStyle::Normal;
 }
 
-// The preferences to render a note with for editing: the user's, with the author, sign and
-// meaning-number colours replaced by the reserved ones, so that the rendered note converts back
-// to the same text whatever colours the user chose for reading.
-TPreference NoteEditingPreference(const TPreference& preference);
+// The RTF of a stored note for the editor: rendered as in the note pane, with the user's sizes,
+// but authors, signs (also those without an explanation) and meaning numbers in the reserved
+// colours, so that saving it unchanged gives back the same text whatever colours the user chose
+// for reading.
+std::string RenderNoteForEditing(std::string_view note, const TPreference& preference,
+                                 const TVocabulary& vocabulary);
 
 } // namespace orvel

@@ -15,9 +15,8 @@
 namespace orvel {
 namespace {
 
-// The note converted back, or the refusal with its position.
-std::string RoundTrip(const std::string& note, const TPreference& preference) {
-    const std::string rtf = RenderArticle(note, preference, TVocabulary::BuiltIn());
+// The note converted back from its RTF, or the refusal with its position.
+std::string Convert(const std::string& rtf) {
     try {
         return ConvertToNote(TRtfCharacterReader(rtf), TVocabulary::BuiltIn());
     } catch (const ENoteConversionError& error) {
@@ -62,19 +61,15 @@ public:
 private:
     int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(FRandom); }
 
-    // Rows whose abbreviation is shown in its colour (a sign without an explanation is shown as
-    // plain text) and is not an earlier row's.
+    // Rows whose abbreviation is not an earlier row's: the conversion finds the first.
     static std::vector<int> ConvertibleRows(TVocabularyTable table) {
         const TVocabulary& vocabulary = TVocabulary::BuiltIn();
         std::vector<int> rows;
         for (int row = 0; row < TableInfo(table).Rows; ++row) {
-            const TVocabularyRow* entry = vocabulary.Row(table, row);
-            const bool shownInColour = table == TVocabularyTable::Authors ||
-                                       (entry->Explanation && !entry->Explanation->empty());
             bool first = true;
             for (int earlier = 0; earlier < row; ++earlier)
-                first = first && *vocabulary.Text(table, earlier) != *entry->Text;
-            if (shownInColour && first)
+                first = first && *vocabulary.Text(table, earlier) != *vocabulary.Text(table, row);
+            if (first)
                 rows.push_back(row);
         }
         return rows;
@@ -204,20 +199,23 @@ TEST(NoteRoundTrip, RandomNotesConvertBackToTheirBytes) {
     const TPreference preference;
     for (int i = 0; i < 500; ++i) {
         const std::string note = generator.Note();
-        ASSERT_EQ(::testing::PrintToString(RoundTrip(note, preference)),
-                  ::testing::PrintToString(note))
+        const std::string rtf = RenderNoteForEditing(note, preference, TVocabulary::BuiltIn());
+        ASSERT_EQ(::testing::PrintToString(Convert(rtf)), ::testing::PrintToString(note))
             << "note " << i;
     }
 }
 
 TEST(NoteRoundTrip, NotesAreRenderedForEditingInTheReservedColours) {
-    const std::string note = "\x07\x03\xE4\xEE\xEC \x81\x67\x0A\x82\x40 \x83\x40";
+    // Russian normal дом, an author, a section, signs with and without an explanation.
+    const std::string note = "\x07\x03\xE4\xEE\xEC \x81\x67\x0A\x82\x40 \x82\x7F \x83\x40";
     TPreference preference;
     preference.TextAuthorColor = 0x0000FF;
     preference.TextSignColor = 0x00FFFF;
     preference.TextEnumColor = 0x00FF00;
-    EXPECT_NE(RoundTrip(note, preference), note);
-    EXPECT_EQ(RoundTrip(note, NoteEditingPreference(preference)), note);
+    const TVocabulary& vocabulary = TVocabulary::BuiltIn();
+    EXPECT_NE(Convert(RenderArticle(note, preference, vocabulary)), note);
+    EXPECT_NE(Convert(RenderArticle(note, TPreference(), vocabulary)), note);
+    EXPECT_EQ(Convert(RenderNoteForEditing(note, preference, vocabulary)), note);
 }
 
 TEST(RtfCharacterReader, PositionsAreThoseOfTheEditor) {
