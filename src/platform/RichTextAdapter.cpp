@@ -158,7 +158,8 @@ TCharacterInfo TRichTextAdapter::Character(int index) const {
     if (index < 0 || index >= Length())
         return {};
     const TRichTextAttributes attributes = Attributes(index);
-    return {CodePoint(index), Utf8(attributes.FontName), uint8_t(*attributes.Charset)};
+    return {CodePoint(index), Utf8(attributes.FontName), uint8_t(*attributes.Charset),
+            attributes.Bold,  attributes.Italic,         attributes.Color};
 }
 
 void TRichTextAdapter::SetCursor(const QTextCursor& cursor) {

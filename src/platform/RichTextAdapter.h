@@ -39,8 +39,8 @@ public:
 
     QTextDocument* Document() const { return FDocument; }
 
-    // The character reader: Length() characters, each with its code point, font name and
-    // charset.
+    // The character reader: Length() characters, each with its code point, font name,
+    // charset, bold, italic and colour.
     int Length() const override;
     TCharacterInfo Character(int index) const override;
 

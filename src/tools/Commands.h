@@ -19,6 +19,8 @@ int RunRender(const TArguments& Arguments);
 int RunSearch(const TArguments& Arguments);
 int RunNotes(const TArguments& Arguments);
 int RunUnicode(const TArguments& Arguments);
+// 1 when the document holds what a note cannot carry.
+int RunNoteFromRtf(const TArguments& Arguments);
 int RunSynth(const TArguments& Arguments);
 int RunCompile(const TArguments& Arguments);
 int RunDecompile(const TArguments& Arguments);

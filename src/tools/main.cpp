@@ -30,6 +30,7 @@ const TCommandEntry Commands[] = {
      orvel::tool::RunSearch},
     {"notes", "notes [--voc FILE] FILE.not", orvel::tool::RunNotes},
     {"unicode", "unicode --dic PATH N", orvel::tool::RunUnicode},
+    {"note-from-rtf", "note-from-rtf FILE.rtf", orvel::tool::RunNoteFromRtf},
     {"synth", "synth -o DIR [--seed S]", orvel::tool::RunSynth},
     {"compile", "compile SOURCE... -o DIR", orvel::tool::RunCompile},
     {"decompile", "decompile --dic PATH -o FILE", orvel::tool::RunDecompile},

@@ -25,9 +25,10 @@ bool IsDigit(uint8_t c) {
 class TArticleRenderer {
 public:
     TArticleRenderer(std::string_view text, const TPreference& preference,
-                     const TVocabulary& vocabulary)
+                     const TVocabulary& vocabulary, bool colorEverySign)
         : Text(text), Preference(preference), Vocabulary(vocabulary),
-          NormalSize(RtfNormalSize(preference)), AuthorSize(RtfAuthorSize(preference)) {}
+          NormalSize(RtfNormalSize(preference)), AuthorSize(RtfAuthorSize(preference)),
+          ColorEverySign(colorEverySign) {}
 
     std::string Render() {
         Out.reserve(1024 + 8 * Text.size());
@@ -328,7 +329,8 @@ private:
                             StyleItalic);
             if (text) {
                 FlushSpace();
-                bool explained = entry->Explanation && !entry->Explanation->empty();
+                bool explained =
+                    ColorEverySign || (entry->Explanation && !entry->Explanation->empty());
                 if (explained)
                     Raw("\\cf1");
                 NonBreakingTextWrite(*text);
@@ -374,6 +376,7 @@ private:
     const TVocabulary& Vocabulary;
     const std::string NormalSize;
     const std::string AuthorSize;
+    const bool ColorEverySign; // a note being edited: signs are known by their colour
 
     std::string Out;
     bool ControlWordOpen = true;
@@ -392,7 +395,12 @@ private:
 
 std::string RenderArticle(std::string_view Text, const TPreference& Preference,
                           const TVocabulary& Vocabulary) {
-    return TArticleRenderer(Text, Preference, Vocabulary).Render();
+    return TArticleRenderer(Text, Preference, Vocabulary, false).Render();
+}
+
+std::string RenderArticle(std::string_view Text, const TPreference& Preference,
+                          const TVocabulary& Vocabulary, bool ColorEverySign) {
+    return TArticleRenderer(Text, Preference, Vocabulary, ColorEverySign).Render();
 }
 
 } // namespace orvel

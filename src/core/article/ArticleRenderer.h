@@ -15,5 +15,9 @@ class TVocabulary;
 // "#", references outside their table (or to rows this edition does not know) show nothing.
 std::string RenderArticle(std::string_view Text, const TPreference& Preference,
                           const TVocabulary& Vocabulary);
+// The same with every sign in the sign colour, also one without an explanation: the form of a
+// note being edited, whose signs are known by their colour when it is saved again.
+std::string RenderArticle(std::string_view Text, const TPreference& Preference,
+                          const TVocabulary& Vocabulary, bool ColorEverySign);
 
 } // namespace orvel

@@ -71,6 +71,14 @@ std::optional<uint8_t> FromTable(char32_t c, char32_t (*decode)(uint8_t)) {
     return std::nullopt;
 }
 
+// Neither bold nor italic, the automatic colour.
+TCharacterInfo PlainFormat(std::string_view fontName, uint8_t charset) {
+    TCharacterInfo format;
+    format.FontName = fontName;
+    format.Charset = charset;
+    return format;
+}
+
 } // namespace
 
 std::optional<uint8_t> UnicodeToCharsetByte(char32_t codePoint, std::string_view fontName,
@@ -115,25 +123,37 @@ char32_t CharsetByteToUnicode(uint8_t byte, std::string_view fontName, uint8_t c
 
 TMemoryCharacterReader& TMemoryCharacterReader::Add(std::u32string_view text,
                                                     std::string_view fontName, uint8_t charset) {
-    for (const char32_t c : text) {
-        FCharacters.push_back({c, std::string(fontName), charset});
-    }
-    return *this;
+    return Add(text, PlainFormat(fontName, charset));
 }
 
 TMemoryCharacterReader& TMemoryCharacterReader::AddBytes(std::string_view bytes,
                                                          std::string_view fontName,
                                                          uint8_t charset) {
+    return AddBytes(bytes, PlainFormat(fontName, charset));
+}
+
+TMemoryCharacterReader& TMemoryCharacterReader::Add(std::u32string_view text,
+                                                    const TCharacterInfo& format) {
+    for (const char32_t c : text) {
+        FCharacters.push_back(format);
+        FCharacters.back().CodePoint = c;
+    }
+    return *this;
+}
+
+TMemoryCharacterReader& TMemoryCharacterReader::AddBytes(std::string_view bytes,
+                                                         const TCharacterInfo& format) {
     for (const char b : bytes) {
-        FCharacters.push_back({CharsetByteToUnicode(static_cast<uint8_t>(b), fontName, charset),
-                               std::string(fontName), charset});
+        FCharacters.push_back(format);
+        FCharacters.back().CodePoint =
+            CharsetByteToUnicode(static_cast<uint8_t>(b), format.FontName, format.Charset);
     }
     return *this;
 }
 
 TMemoryCharacterReader& TMemoryCharacterReader::AddObject(std::string_view fontName,
                                                           uint8_t charset) {
-    FCharacters.push_back({0, std::string(fontName), charset});
+    FCharacters.push_back(PlainFormat(fontName, charset));
     return *this;
 }
 

@@ -1,7 +1,7 @@
-// A formatted text read one character at a time, with the font and the charset of each
-// character. The search line, the clipboard buffer and the tests all feed the search-text
-// conversion through this interface; reading never moves a control's selection, and a caller
-// that reports a character selects it by its index.
+// A formatted text read one character at a time, with the font, charset, style and colour of
+// each character. The search line, the clipboard buffer and the tests feed the search-text
+// conversion through this interface, and the note editor and RTF files the note conversion; reading
+// never moves a control's selection, and a caller that reports a character selects it by its index.
 #pragma once
 
 #include <cstdint>
@@ -16,6 +16,9 @@ struct TCharacterInfo {
     char32_t CodePoint = 0; // 0 when the position holds no text (an embedded object)
     std::string FontName;
     uint8_t Charset = 0; // Windows charset number: 0 ANSI, 161 Greek, 204 Russian, ...
+    bool Bold = false;
+    bool Italic = false;
+    std::optional<uint32_t> Color; // red in the low byte; none: the automatic colour
 };
 
 class TCharacterReader {
@@ -45,6 +48,9 @@ public:
     // Bytes in the code page of the charset, as a control holding that font would show them.
     TMemoryCharacterReader& AddBytes(std::string_view bytes, std::string_view fontName,
                                      uint8_t charset);
+    // The same with the style and colour of Format (its code point is not used).
+    TMemoryCharacterReader& Add(std::u32string_view text, const TCharacterInfo& format);
+    TMemoryCharacterReader& AddBytes(std::string_view bytes, const TCharacterInfo& format);
     // A position without text.
     TMemoryCharacterReader& AddObject(std::string_view fontName, uint8_t charset);
 
