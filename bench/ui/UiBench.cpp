@@ -1,6 +1,7 @@
 // Times the main window on the full-size synthetic edition, without a display: from creating
 // the window to "Словарь готов к работе", a keystroke in the search line to the repainted word
-// list, opening articles (render, load, show), and the resident memory of the running window.
+// list, opening articles (render, load, show) with and without a note in the note pane, and the
+// resident memory of the running window.
 //
 //     orvel_ui_bench [--keystrokes N] [--articles N]
 #include "core/article/ArticleRenderer.h"
@@ -185,6 +186,27 @@ int main(int argc, char* argv[]) {
     }
     QCoreApplication::processEvents();
 
+    // Opening an article with a note: the article and its note rendered, loaded and painted.
+    // Each note is as long as an article, another article's text.
+    const std::string userFolder = QFile::encodeName(form.Paths().UserFolder()).toStdString();
+    std::vector<int32_t> noted;
+    for (int i = 0; i < articles; ++i) {
+        const int32_t index = anyArticle(random);
+        dictionary.GetNote(index, "bench", userFolder)
+            ->SetText(dictionary.GetArticleText(anyArticle(random)));
+        noted.push_back(index);
+    }
+    auto* notePane = form.findChild<TArticlePane*>(QStringLiteral("RichEditNote"));
+    TFigures openingNoted;
+    for (const int32_t index : noted) {
+        const auto t0 = Clock::now();
+        form.GoToArticle({.Index = index, .Show = true});
+        articlePane->viewport()->repaint();
+        notePane->viewport()->repaint();
+        openingNoted.Add(Milliseconds(Clock::now() - t0));
+    }
+    QCoreApplication::processEvents();
+
     // Where the time of the longest goes.
     {
         const std::string text = dictionary.GetArticleText(longest);
@@ -211,6 +233,7 @@ int main(int argc, char* argv[]) {
     std::snprintf(longestLabel, sizeof longestLabel, "open the longest article (%d bytes)",
                   dictionary.ArticleLength(longest));
     openingLongest.Print(longestLabel);
+    openingNoted.Print("open a random article with a note");
     std::printf("%-44s %7.1f MB\n", "resident memory", double(ResidentKilobytes()) / 1024.0);
     return 0;
 }

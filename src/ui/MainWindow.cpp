@@ -133,8 +133,14 @@ void TFormOrvel::HandleMessage(int message, int wParam) {
     case WM_WORD_LIST_CLICK:
         Guarded(TReport::InternalError, [&] { WordListClick(wParam); });
         break;
+    case WM_ARTICLE_WORD:
+        Guarded(TReport::InternalError, [&] { ArticleWord(); });
+        break;
+    case WM_NOTE_CHANGED:
+        Guarded(TReport::InternalError, [&] { NoteChanged(); });
+        break;
     default:
-        break; // the full-text search, the article word, notes and the word editor
+        break; // the full-text search and the word editor
     }
     ScheduleActionUpdate();
 }

@@ -174,6 +174,11 @@ private:
     void FocusList(int listNumber);
     void PageChanged(int page);
 
+    // The word at the article pane's caret and the note pane's messages
+    // (MainWindowArticleWord.cpp).
+    void ArticleWord();
+    void NoteChanged();
+
     // The article view's commands and the debug menu (MainWindowArticle.cpp).
     void SearchSelectAll();
     void SearchCopy();
@@ -221,6 +226,7 @@ private:
     QToolBar* ToolBarText = nullptr;
     QMenu* PopupMenuSearch = nullptr;
     QMenu* PopupMenuArticle = nullptr;
+    QMenu* PopupMenuNote = nullptr;
     QMenu* mnuDebug = nullptr;
     THelpWindow* HelpWindow = nullptr;         // created on first use
     TDocumentWindow* DocumentWindow = nullptr; // created on first use

@@ -3,26 +3,55 @@
 #include "core/appmodel/WordListBlock.h"
 #include "core/article/ArticleRenderer.h"
 #include "core/dictionary/MainDictionary.h"
+#include "core/encoding/CharacterReader.h"
+#include "core/encoding/FontNames.h"
+#include "core/encoding/Windows1251.h"
+#include "core/settings/Preference.h"
 #include "platform/Clipboard.h"
 #include "platform/InputMode.h"
 #include "platform/RichTextAdapter.h"
 #include "ui/article/ArticlePane.h"
+#include "ui/article/NoteImages.h"
+#include "ui/widgets/VkrStatusBar.h"
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QIcon>
 #include <QSplitter>
 #include <QStandardItemModel>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QVBoxLayout>
+#include <cstdlib>
 
 namespace orvel {
 
 namespace {
 
 constexpr int NoteHeaderButtonWidth = 24;
+constexpr int NoteSplitterHeight = 4;
+constexpr quint64 DoubleClickMilliseconds = 800;
+constexpr int DoubleClickPixels = 4;
 
 // The mark the renderer shows for the byte 0x1F.
 const QString MarkCharacter = QStringLiteral("\u00B6");
+
+constexpr char32_t NoBreakSpace = U'\u00A0';
+
+// A pane's characters by their code points alone, as the word at the caret reads them.
+class TCodePoints : public TCharacterReader {
+public:
+    explicit TCodePoints(const TRichTextAdapter& text) : FText(text) {}
+    int Length() const override { return FText.Length(); }
+    TCharacterInfo Character(int index) const override { return {FText.CodePoint(index), {}, 0}; }
+
+private:
+    const TRichTextAdapter& FText;
+};
+
+QString ProgramTextToQString(const std::string& text) {
+    return QString::fromStdString(Cp1251ToUtf8(text));
+}
 
 } // namespace
 
@@ -47,8 +76,19 @@ TArticleView::TArticleView(const TMainDictionary& dictionary, const TPreference&
     HeaderControlNote->resizeSection(1, NoteHeaderButtonWidth);
     HeaderControlNote->resizeSection(2, NoteHeaderButtonWidth);
     HeaderControlNote->setStretchLastSection(false);
+    HeaderControlNote->setSectionsClickable(true);
+    HeaderControlNote->setDefaultAlignment(Qt::AlignCenter);
+    HeaderControlNote->setIconSize(QSize(11, 11));
+    sections->setHeaderData(0, Qt::Horizontal, int(Qt::AlignLeft | Qt::AlignVCenter),
+                            Qt::TextAlignmentRole);
+    ImageListNote = new TImageList(DrawNoteImages(HeaderControlNote->devicePixelRatio()), this);
+    ImageListNote->setObjectName(QStringLiteral("ImageListNote"));
     RichEditNote = new TArticlePane(PanelNote);
     RichEditNote->setObjectName(QStringLiteral("RichEditNote"));
+    RichEditNote->SetMenuOnRightRelease(false);
+    // The panel may be as low as the user drags it; the note pane scrolls.
+    PanelNote->setMinimumHeight(HeaderControlNote->sizeHint().height());
+    RichEditNote->setMinimumHeight(1);
     auto* note = new QVBoxLayout(PanelNote);
     note->setContentsMargins(0, 0, 0, 0);
     note->setSpacing(0);
@@ -58,11 +98,25 @@ TArticleView::TArticleView(const TMainDictionary& dictionary, const TPreference&
     SplitterNote->addWidget(PanelNote);
     SplitterNote->setStretchFactor(0, 1);
     SplitterNote->setStretchFactor(1, 0);
+    SplitterNote->setHandleWidth(NoteSplitterHeight);
     PanelNote->hide(); // shown only while the article has a note
 
     connect(RichEditArticle, &QTextEdit::selectionChanged, this, &TArticleView::StateChanged);
+    connect(RichEditNote, &QTextEdit::selectionChanged, this, &TArticleView::StateChanged);
     connect(RichEditArticle, &TArticlePane::ContextMenuRequested, this,
             &TArticleView::ContextMenuRequested);
+    connect(RichEditNote, &TArticlePane::ContextMenuRequested, this,
+            &TArticleView::NoteMenuRequested);
+    for (TArticlePane* pane : {RichEditArticle, RichEditNote}) {
+        connect(pane, &TArticlePane::EnterReleased, this, &TArticleView::ArticleWordRequested);
+        connect(pane, &TArticlePane::LeftPressed, this, &TArticleView::LeftPressed);
+    }
+    connect(HeaderControlNote, &QHeaderView::sectionClicked, this,
+            &TArticleView::NoteHeaderClicked);
+    connect(SplitterNote, &QSplitter::splitterMoved, this, [this] {
+        if (!PanelNote->isHidden() && PanelNote->height() != 0)
+            FNoteHeight = PanelNote->height();
+    });
 }
 
 QWidget* TArticleView::Control() const {
@@ -70,17 +124,24 @@ QWidget* TArticleView::Control() const {
 }
 
 void TArticleView::OpenArticle(const TArticleTarget& target) {
-    FArticleIndex = target.Index;
-    RichEditArticle->setUpdatesEnabled(false);
-    // Notes are shown in the article pane's stead once the note pane exists; until then a
-    // place in a note opens its article.
-    if (target.Mark)
-        ShowArticle(target.Index, target.Start, target.Length);
-    else
+    SplitterNote->setUpdatesEnabled(false);
+    const int32_t markStart = target.Mark ? target.Start : 0;
+    const int32_t markLength = target.Mark ? target.Length : 0;
+    TArticlePane* pane = RichEditArticle;
+    bool select = true;
+    if (target.InNote) {
         ShowArticle(target.Index, 0, 0);
-    RichEditArticle->setFocus();
-    MarkTargetPane(RichEditArticle, target.Mark, target.Start, target.Length);
-    RichEditArticle->setUpdatesEnabled(true);
+        if (SelectNote(target.NoteFile, markStart, markLength))
+            pane = RichEditNote;
+        else
+            select = false;
+    } else {
+        ShowArticle(target.Index, markStart, markLength);
+    }
+    pane->setFocus();
+    if (select)
+        MarkTargetPane(pane, target.Mark, target.Start, target.Length);
+    SplitterNote->setUpdatesEnabled(true);
 }
 
 void TArticleView::MarkTargetPane(TArticlePane* pane, bool mark, int32_t start, int32_t length) {
@@ -118,6 +179,7 @@ void TArticleView::ShowArticle(int32_t index, int32_t markStart, int32_t markLen
     const std::string rtf = RenderArticle(text, FPreference, FVocabulary);
     RichEditArticle->LoadRtfText(rtf);
     RichEditArticle->moveCursor(QTextCursor::Start);
+    RefreshNotePane();
     emit StateChanged();
 }
 
@@ -135,6 +197,7 @@ bool TArticleView::ShowDocument(std::string_view rtf) {
 
 void TArticleView::ShowText(const std::string& text) {
     FArticleIndex = -1;
+    RefreshNotePane();
     if (text.empty()) {
         RichEditArticle->clear();
         return;
@@ -144,6 +207,7 @@ void TArticleView::ShowText(const std::string& text) {
 
 void TArticleView::ShowRawText(const QString& text) {
     FArticleIndex = -1;
+    RefreshNotePane();
     RichEditArticle->clear();
     QTextCharFormat format;
     format.setFontFamilies({QStringLiteral("Arial")});
@@ -162,6 +226,185 @@ void TArticleView::CopySelection() {
     CopySelectionToClipboard(text, FPreference);
 }
 
+void TArticleView::CopyNoteSelection() {
+    RichEditNote->copy();
+}
+
+bool TArticleView::ArticlePaneFocused() const {
+    return RichEditArticle->hasFocus();
+}
+
+TArticleWord TArticleView::TakeArticleWord() {
+    const TRichTextAdapter text(RichEditArticle->document());
+    const TTextRange range =
+        WordAtCaret(TCodePoints(text), RichEditArticle->textCursor().selectionStart());
+    QTextCursor cursor(RichEditArticle->document());
+    cursor.setPosition(range.Start);
+    cursor.setPosition(range.Start + range.Length, QTextCursor::KeepAnchor);
+    RichEditArticle->setTextCursor(cursor);
+    TArticleWord word;
+    if (range.Length == 0)
+        return word;
+    const QString greekFont = QString::fromLatin1(GreekFontName);
+    bool displayFont = true;
+    for (int i = range.Start; i < range.Start + range.Length; ++i) {
+        const char32_t c = text.CodePoint(i);
+        word.Text += QString::fromUcs4(&c, 1);
+        displayFont = displayFont && text.FontName(i) == greekFont;
+    }
+    if (!displayFont)
+        word.Text.replace(QChar(NoBreakSpace), QChar(u' '));
+    word.Language = ArticleWordLanguage(displayFont, text.CodePoint(range.Start));
+    return word;
+}
+
+void TArticleView::ClearArticleSelection() {
+    QTextCursor cursor = RichEditArticle->textCursor();
+    cursor.setPosition(cursor.selectionStart());
+    RichEditArticle->setTextCursor(cursor);
+}
+
+void TArticleView::LeftPressed(const QPoint& at, quint64 tick) {
+    const bool doubleClick = FClicked && tick >= FClickTick &&
+                             tick - FClickTick < DoubleClickMilliseconds &&
+                             std::abs(at.x() - FClickX) < DoubleClickPixels &&
+                             std::abs(at.y() - FClickY) < DoubleClickPixels;
+    FClickTick = tick;
+    FClickX = at.x();
+    FClickY = at.y();
+    FClicked = true;
+    if (doubleClick)
+        emit ArticleWordRequested();
+}
+
+std::vector<TUserArticle*> TArticleView::VisibleNotes() const {
+    std::vector<TUserArticle*> notes;
+    for (TUserArticle* note = FDictionary.NoteChain(FArticleIndex); note; note = note->Next())
+        if (note->Owner()->Kind())
+            notes.push_back(note);
+    return notes;
+}
+
+void TArticleView::RefreshNotePane() {
+    FCurrentNote = FArticleIndex == -1 ? nullptr : FDictionary.FirstNote(FArticleIndex);
+    if (FCurrentNote) {
+        ShowNotePanel();
+        ShowCurrentNote(0, 0);
+        return;
+    }
+    // The focus must not stay in a pane that goes.
+    if (PanelNote->isAncestorOf(QApplication::focusWidget()))
+        RichEditArticle->setFocus();
+    HideNotePanel();
+    RichEditNote->clear();
+    UpdateNoteHeader();
+}
+
+void TArticleView::ShowNotePanel() {
+    PanelNote->show();
+    // The splitter shows its handle now rather than when the event loop comes round, so that
+    // the sizes below count it.
+    SplitterNote->refresh();
+    const int total = SplitterNote->height() - SplitterNote->handleWidth();
+    SplitterNote->setSizes({std::max(total - FNoteHeight, 0), FNoteHeight});
+}
+
+void TArticleView::HideNotePanel() {
+    if (PanelNote->isHidden())
+        return;
+    if (PanelNote->height() > 1)
+        FNoteHeight = PanelNote->height();
+    PanelNote->hide();
+}
+
+bool TArticleView::SelectNote(const std::string& notesFileName, int32_t markStart,
+                              int32_t markLength) {
+    const std::vector<TUserArticle*> notes = VisibleNotes();
+    auto note = std::find(notes.begin(), notes.end(), FCurrentNote);
+    note = std::find_if(note, notes.end(), [&](const TUserArticle* candidate) {
+        return candidate->Owner()->Name() == notesFileName;
+    });
+    if (note == notes.end())
+        return false;
+    FCurrentNote = *note;
+    ShowCurrentNote(markStart, markLength);
+    return true;
+}
+
+void TArticleView::ShowCurrentNote(int32_t markStart, int32_t markLength) {
+    if (!FCurrentNote)
+        return;
+    std::string text = FCurrentNote->Text();
+    if (markLength != 0 && markStart >= 0 && size_t(markStart) + 1 <= text.size())
+        text = MarkArticleText(text, markStart, markLength);
+    RichEditNote->LoadRtfText(RenderArticle(text, FPreference, FVocabulary));
+    RichEditNote->moveCursor(QTextCursor::Start);
+    if (RichEditNote->hasFocus())
+        RichEditArticle->setFocus();
+    UpdateNoteHeader();
+    emit StateChanged();
+}
+
+TUserArticle* TArticleView::NeighbourNote(const TUserArticle* note, bool next) const {
+    const std::vector<TUserArticle*> notes = VisibleNotes();
+    if (!note)
+        return next && !notes.empty() ? notes.front() : nullptr;
+    const auto at = std::find(notes.begin(), notes.end(), note);
+    if (at == notes.end())
+        return nullptr;
+    if (next)
+        return at + 1 != notes.end() ? *(at + 1) : nullptr;
+    return at != notes.begin() ? *(at - 1) : nullptr;
+}
+
+void TArticleView::UpdateNoteHeader() {
+    if (!FCurrentNote) {
+        SetHeaderSection(0, QString(), -1);
+        SetHeaderSection(1, QString(), -1);
+        SetHeaderSection(2, QString(), -1);
+        return;
+    }
+    const std::string& name = FCurrentNote->Owner()->Name();
+    SetHeaderSection(0, ProgramTextToQString(name),
+                     name == FPreference.CurrentNoteFile ? NoteImageCurrentFile
+                                                         : NoteImageOtherFile);
+    SetHeaderSection(1, QString(),
+                     NeighbourNote(FCurrentNote, false) ? NoteImagePrevious
+                                                        : NoteImagePreviousDisabled);
+    SetHeaderSection(2, QString(),
+                     NeighbourNote(FCurrentNote, true) ? NoteImageNext : NoteImageNextDisabled);
+}
+
+void TArticleView::SetHeaderSection(int section, const QString& text, int image) {
+    FHeaderImages[size_t(section)] = image;
+    QAbstractItemModel* sections = HeaderControlNote->model();
+    sections->setHeaderData(section, Qt::Horizontal, text, Qt::DisplayRole);
+    sections->setHeaderData(section, Qt::Horizontal,
+                            image < 0 ? QVariant() : QVariant(QIcon(ImageListNote->Image(image))),
+                            Qt::DecorationRole);
+}
+
+void TArticleView::NoteHeaderClicked(int section) {
+    // The first section opens the note editor once there is one.
+    if (section != 1 && section != 2)
+        return;
+    if (TUserArticle* note = NeighbourNote(FCurrentNote, section == 2)) {
+        FCurrentNote = note;
+        ShowCurrentNote(0, 0);
+    }
+}
+
+bool TArticleView::NoteSelection(std::string& notesFileName, int32_t& start,
+                                 int32_t& length) const {
+    if (!PanelNote->isVisible() || !RichEditNote->hasFocus() || !FCurrentNote)
+        return false;
+    const QTextCursor cursor = RichEditNote->textCursor();
+    notesFileName = FCurrentNote->Owner()->Name();
+    start = cursor.selectionStart();
+    length = cursor.selectionEnd() - cursor.selectionStart();
+    return true;
+}
+
 void TArticleView::SetEnumeratedView(bool enumerated) {
     const QTextEdit::LineWrapMode mode = enumerated ? QTextEdit::NoWrap : QTextEdit::WidgetWidth;
     RichEditArticle->setLineWrapMode(mode);
@@ -177,6 +420,7 @@ void TArticleView::AddActionState(TMainWindowState& state) const {
     state.ArticleShown = FArticleIndex != -1;
     state.ArticleSelection = RichEditArticle->textCursor().hasSelection();
     state.NotePaneVisible = PanelNote->isVisible();
+    state.NoteCurrent = FCurrentNote != nullptr;
     state.NoteSelection = RichEditNote->textCursor().hasSelection();
 }
 
