@@ -296,6 +296,9 @@ private slots:
         AddNote(*form, Article(*form, "ἄγαλμα"), "alpha", "другая");
         Open(*form, "ἀγαθός");
         QCOMPARE(NotePanel(*form)->height(), 64);
+        // The header leaves the panel to the note.
+        QCoreApplication::processEvents();
+        QVERIFY(NotePane(*form)->height() > NoteHeader(*form)->height());
 
         // The user drags the splitter up until the panel is 120 pixels high.
         auto* splitter = Control<QSplitter>(*form, "SplitterNote");

@@ -79,7 +79,8 @@ TArticleView::TArticleView(const TMainDictionary& dictionary, const TPreference&
     RichEditNote->setObjectName(QStringLiteral("RichEditNote"));
     RichEditNote->SetMenuOnRightRelease(false);
     // The panel may be as low as the user drags it; the note pane scrolls.
-    PanelNote->setMinimumHeight(HeaderControlNote->sizeHint().height());
+    HeaderControlNote->setFixedHeight(HeaderControlNote->sizeHint().height());
+    PanelNote->setMinimumHeight(HeaderControlNote->height());
     RichEditNote->setMinimumHeight(1);
     auto* note = new QVBoxLayout(PanelNote);
     note->setContentsMargins(0, 0, 0, 0);
