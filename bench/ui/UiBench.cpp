@@ -1,7 +1,8 @@
 // Times the main window on the full-size synthetic edition, without a display: from creating
 // the window to "Словарь готов к работе", a keystroke in the search line to the repainted word
-// list, opening articles (render, load, show), a full-text search that finds nothing (Ctrl+F to
-// the warning, the progress dialog included), and the resident memory of the running window.
+// list, opening articles (render, load, show) with and without a note in the note pane, a
+// full-text search that finds nothing (Ctrl+F to the warning, the progress dialog included), and
+// the resident memory of the running window.
 //
 //     orvel_ui_bench [--keystrokes N] [--articles N] [--searches N]
 #include "core/article/ArticleRenderer.h"
@@ -239,6 +240,26 @@ int main(int argc, char* argv[]) {
                 std::fprintf(stderr, "the absent word was found\n");
         }
     }
+    // Opening an article with a note: the article and its note rendered, loaded and painted.
+    // Each note is as long as an article, another article's text.
+    const std::string userFolder = QFile::encodeName(form.Paths().UserFolder()).toStdString();
+    std::vector<int32_t> noted;
+    for (int i = 0; i < articles; ++i) {
+        const int32_t index = anyArticle(random);
+        dictionary.GetNote(index, "bench", userFolder)
+            ->SetText(dictionary.GetArticleText(anyArticle(random)));
+        noted.push_back(index);
+    }
+    auto* notePane = form.findChild<TArticlePane*>(QStringLiteral("RichEditNote"));
+    TFigures openingNoted;
+    for (const int32_t index : noted) {
+        const auto t0 = Clock::now();
+        form.GoToArticle({.Index = index, .Show = true});
+        articlePane->viewport()->repaint();
+        notePane->viewport()->repaint();
+        openingNoted.Add(Milliseconds(Clock::now() - t0));
+    }
+    QCoreApplication::processEvents();
 
     // Where the time of the longest goes.
     {
@@ -270,6 +291,7 @@ int main(int argc, char* argv[]) {
         fullText.Print("full-text search finding nothing, to warning");
         fullTextScan.Print("  the scan alone");
     }
+    openingNoted.Print("open a random article with a note");
     std::printf("%-44s %7.1f MB\n", "resident memory", double(ResidentKilobytes()) / 1024.0);
     return 0;
 }

@@ -143,8 +143,14 @@ void TFormOrvel::HandleMessage(int message, int wParam) {
     case WM_FULL_TEXT_SEARCH:
         Guarded(TReport::InternalError, [&] { FullTextSearch(wParam); });
         break;
+    case WM_ARTICLE_WORD:
+        Guarded(TReport::InternalError, [&] { ArticleWord(); });
+        break;
+    case WM_NOTE_CHANGED:
+        Guarded(TReport::InternalError, [&] { NoteChanged(); });
+        break;
     default:
-        break; // the article word and notes
+        break;
     }
     ScheduleActionUpdate();
 }

@@ -189,6 +189,10 @@ private:
 
     // The full-text search's actions (MainWindowFullText.cpp).
     void CreateFullTextActions();
+    // The word at the article pane's caret and the note pane's messages
+    // (MainWindowArticleWord.cpp).
+    void ArticleWord();
+    void NoteChanged();
 
     // The article view's commands and the debug menu (MainWindowArticle.cpp).
     void SearchSelectAll();
@@ -237,6 +241,7 @@ private:
     QToolBar* ToolBarText = nullptr;
     QMenu* PopupMenuSearch = nullptr;
     QMenu* PopupMenuArticle = nullptr;
+    QMenu* PopupMenuNote = nullptr;
     QMenu* mnuDebug = nullptr;
     THelpWindow* HelpWindow = nullptr;         // created on first use
     TDocumentWindow* DocumentWindow = nullptr; // created on first use

@@ -76,6 +76,9 @@ void TFormOrvel::CreateActions() {
             guarded(TReport::InternalError, &TFormOrvel::SearchCopy));
     connect(MakeAction(A::SearchPaste), &QAction::triggered, this,
             guarded(TReport::InternalError, &TFormOrvel::SearchPaste));
+    connect(MakeAction(A::NoteCopy), &QAction::triggered, this, [this] {
+        Guarded(TReport::InternalError, [&] { FArticleView->CopyNoteSelection(); });
+    });
     MakeAction(A::ViewCharTable);
     QAction* meanings = MakeAction(A::ViewArticleEnum);
     meanings->setCheckable(true);
@@ -118,6 +121,10 @@ void TFormOrvel::CreateMenus() {
     search->addSeparator();
     search->addAction(Action(A::SearchCopy));
     search->addAction(Action(A::SearchPaste));
+
+    // Adding and editing notes join the menu with the note editor.
+    QMenu* notes = bar->addMenu(QStringLiteral("&Notes"));
+    notes->addAction(Action(A::NoteCopy));
 
     QMenu* view = bar->addMenu(QStringLiteral("&View"));
     view->addAction(Action(A::ViewCharTable));
@@ -163,6 +170,10 @@ void TFormOrvel::CreateMenus() {
     PopupMenuArticle->addAction(Action(A::SearchSelectAll));
     PopupMenuArticle->addAction(Action(A::SearchCopy));
 
+    PopupMenuNote = new QMenu(this);
+    PopupMenuNote->setObjectName(QStringLiteral("PopupMenuNote"));
+    PopupMenuNote->addAction(Action(A::NoteCopy));
+
     ToolBarMain = addToolBar(QStringLiteral("Main"));
     ToolBarMain->setObjectName(QStringLiteral("ToolBarMain"));
     ToolBarMain->addAction(Action(A::SearchText));
@@ -207,6 +218,10 @@ void TFormOrvel::ConnectControls() {
     connect(FArticleView, &TArticleView::StateChanged, this, &TFormOrvel::ScheduleActionUpdate);
     connect(FArticleView, &TArticleView::ContextMenuRequested, this,
             [this](const QPoint& at) { PopupMenuArticle->popup(at); });
+    connect(FArticleView, &TArticleView::NoteMenuRequested, this,
+            [this](const QPoint& at) { PopupMenuNote->popup(at); });
+    connect(FArticleView, &TArticleView::ArticleWordRequested, this,
+            [this] { PostMessage(WM_ARTICLE_WORD); });
 
     connect(PageControl, &QTabWidget::currentChanged, this,
             [this](int page) { Guarded(TReport::InternalError, [&] { PageChanged(page); }); });

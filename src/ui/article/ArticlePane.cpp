@@ -113,8 +113,23 @@ void TArticlePane::wheelEvent(QWheelEvent* event) {
     event->accept();
 }
 
+void TArticlePane::mousePressEvent(QMouseEvent* event) {
+    QTextEdit::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton)
+        emit LeftPressed(event->globalPosition().toPoint(), event->timestamp());
+}
+
+void TArticlePane::mouseDoubleClickEvent(QMouseEvent* event) {
+    QMouseEvent press(QEvent::MouseButtonPress, event->position(), event->scenePosition(),
+                      event->globalPosition(), event->button(), event->buttons(),
+                      event->modifiers(), event->pointingDevice());
+    press.setTimestamp(event->timestamp());
+    mousePressEvent(&press);
+    event->setAccepted(press.isAccepted());
+}
+
 void TArticlePane::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::RightButton) {
+    if (event->button() == Qt::RightButton && FMenuOnRightRelease) {
         event->accept();
         emit ContextMenuRequested(event->globalPosition().toPoint());
         return;
@@ -124,6 +139,8 @@ void TArticlePane::mouseReleaseEvent(QMouseEvent* event) {
 
 void TArticlePane::contextMenuEvent(QContextMenuEvent* event) {
     event->accept();
+    if (!FMenuOnRightRelease)
+        emit ContextMenuRequested(event->globalPos());
 }
 
 } // namespace orvel

@@ -70,6 +70,11 @@ void TLookupPanel::PrepareInput(TInputMode mode) {
     RichEditSearch->SetInputMode(mode, {.Clear = true, .SwitchKeyboard = true});
 }
 
+void TLookupPanel::EnterGreekWord(const QString& word) {
+    PrepareInput(TInputMode::Greek);
+    RichEditSearch->insertPlainText(word);
+}
+
 void TLookupPanel::PasteToSearchLine(bool allowSpaces) {
     RichEditSearch->setFocus();
     RichEditSearch->clear();

@@ -42,6 +42,8 @@ public:
     void FocusSearchLine();
     // Readies the line for a word in a mode: focused, emptied, the keys following the mode.
     void PrepareInput(TInputMode mode);
+    // Readies the line for Greek and puts a word of the display layout into it.
+    void EnterGreekWord(const QString& word);
     // Fills the line from the clipboard: at most 32 characters of one font. The line takes the
     // font and charset of the pasted word; the keys stay as they were.
     void PasteToSearchLine(bool allowSpaces);
