@@ -18,6 +18,7 @@ int RunLetterIndex(const TArguments& Arguments);
 int RunRender(const TArguments& Arguments);
 int RunSearch(const TArguments& Arguments);
 int RunNotes(const TArguments& Arguments);
+int RunBookmarks(const TArguments& Arguments);
 int RunUnicode(const TArguments& Arguments);
 int RunSynth(const TArguments& Arguments);
 int RunCompile(const TArguments& Arguments);

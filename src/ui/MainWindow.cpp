@@ -13,6 +13,8 @@
 #include "ui/dialogs/HelpWindow.h"
 #include "ui/lists/ListPanel.h"
 #include "ui/lookup/LookupPanel.h"
+#include "ui/places/BookmarksPanel.h"
+#include "ui/places/HistoryPanel.h"
 #include "ui/widgets/OrvelHint.h"
 
 #include <QApplication>
@@ -89,8 +91,9 @@ TFormOrvel::~TFormOrvel() {
     // find nobody to call.
     delete FLookupPanel;
     delete FArticleView;
-    for (TListPanel* list : {FHistoryList, FBookmarkList, FSearchList})
-        delete list;
+    delete FHistoryList;
+    delete FBookmarkList;
+    delete FSearchList;
     SetErrorBoxHandler(std::move(PreviousErrorBoxHandler()));
     // The lists' items and the dictionary go before the guard is given up.
     FDictionary.reset();
@@ -156,7 +159,7 @@ void TFormOrvel::showEvent(QShowEvent* event) {
 }
 
 void TFormOrvel::closeEvent(QCloseEvent* event) {
-    if (FBusy) {
+    if (FBusy || !SaveBookmarksAtClosing()) {
         event->ignore();
         return;
     }

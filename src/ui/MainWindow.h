@@ -18,6 +18,7 @@
 #include "platform/Paths.h"
 #include "platform/Sounds.h"
 #include "ui/article/ArticleTarget.h"
+#include "ui/places/BookmarkFileDialog.h"
 
 #include <QMainWindow>
 #include <array>
@@ -38,8 +39,10 @@ class QWidget;
 namespace orvel {
 
 class TArticleView;
+class TBookmarksPanel;
 class TDocumentWindow;
 class THelpWindow;
+class THistoryPanel;
 class TImageList;
 class TListPanel;
 class TLookupPanel;
@@ -83,6 +86,23 @@ public:
     const TLookupPanel& LookupPanel() const { return *FLookupPanel; }
     TArticleView& ArticleView() { return *FArticleView; }
     const TArticleView& ArticleView() const { return *FArticleView; }
+    THistoryPanel& HistoryPanel() { return *FHistoryList; }
+    TBookmarksPanel& BookmarksPanel() { return *FBookmarkList; }
+
+    // History and bookmarks (MainWindowBookmarks.cpp).
+    // Puts an article shown at the top of the history; only once the dictionary is loaded.
+    void AddToHistory(int32_t index);
+    // The current set's file in the User folder; empty when the preferences name none.
+    std::string BookmarkFileName() const;
+    // Replaces the bookmarks by the current set's file; a missing file gives an empty set, a
+    // file that cannot be read an empty set after the error box.
+    void LoadBookmarks();
+    // Writes the bookmarks to the current set's file; false, after the error box, when it could
+    // not be written (the changes then stay marked as unsaved). True without a current file.
+    bool SaveBookmarks();
+    bool BookmarksModified() const;
+    // Puts another file dialog in place of the desktop's.
+    void SetBookmarkFileChooser(TBookmarkFileChooser chooser);
 
     // FBusy for the life of a scope. Scopes nest: only the outermost one clears FBusy when it
     // ends, which lets the actions come back and runs the lookups dropped meanwhile.
@@ -174,6 +194,21 @@ private:
     void FocusList(int listNumber);
     void PageChanged(int page);
 
+    // The bookmark commands and their menus (MainWindowBookmarks.cpp).
+    void CreateBookmarkActions();
+    void CreateBookmarkMenu();
+    void BookmarkAdd();
+    void BookmarkRemove();
+    void BookmarkRemoveAll();
+    void BookmarkLoad();
+    void BookmarkSave();
+    // Makes the chosen file the current set, copying it into the User folder when it lies
+    // elsewhere.
+    void LoadChosenBookmarks(const QString& path);
+    // Saves changed bookmarks at closing when the preferences ask for it; false when they
+    // could not be saved and the user chose to keep the window open.
+    bool SaveBookmarksAtClosing();
+
     // The article view's commands and the debug menu (MainWindowArticle.cpp).
     void SearchSelectAll();
     void SearchCopy();
@@ -206,8 +241,8 @@ private:
     // The panels; each owns its controls.
     TLookupPanel* FLookupPanel = nullptr;
     TArticleView* FArticleView = nullptr;
-    TListPanel* FHistoryList = nullptr;
-    TListPanel* FBookmarkList = nullptr;
+    THistoryPanel* FHistoryList = nullptr;
+    TBookmarksPanel* FBookmarkList = nullptr;
     TListPanel* FSearchList = nullptr;
 
     // The window's own controls, by their names.
@@ -221,6 +256,7 @@ private:
     QToolBar* ToolBarText = nullptr;
     QMenu* PopupMenuSearch = nullptr;
     QMenu* PopupMenuArticle = nullptr;
+    QMenu* PopupMenuBookmark = nullptr;
     QMenu* mnuDebug = nullptr;
     THelpWindow* HelpWindow = nullptr;         // created on first use
     TDocumentWindow* DocumentWindow = nullptr; // created on first use
@@ -234,6 +270,7 @@ private:
     int32_t FStartLeftWidth = 0; // the left panel's width read from the settings
     TStatusMessage FStatus;      // the remembered status message
     QStringList FMissingFonts;
+    TBookmarkFileChooser FBookmarkFileChooser;
 };
 
 template <typename Work>

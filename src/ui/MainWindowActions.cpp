@@ -7,6 +7,8 @@
 #include "ui/article/ArticleView.h"
 #include "ui/lists/ListPanel.h"
 #include "ui/lookup/LookupPanel.h"
+#include "ui/places/BookmarksPanel.h"
+#include "ui/places/HistoryPanel.h"
 #include "ui/widgets/ToolIcons.h"
 #include "ui/widgets/VkrStatusBar.h"
 
@@ -74,6 +76,7 @@ void TFormOrvel::CreateActions() {
             guarded(TReport::InternalError, &TFormOrvel::SearchCopy));
     connect(MakeAction(A::SearchPaste), &QAction::triggered, this,
             guarded(TReport::InternalError, &TFormOrvel::SearchPaste));
+    CreateBookmarkActions();
     MakeAction(A::ViewCharTable);
     QAction* meanings = MakeAction(A::ViewArticleEnum);
     meanings->setCheckable(true);
@@ -114,6 +117,8 @@ void TFormOrvel::CreateMenus() {
     search->addAction(Action(A::SearchCopy));
     search->addAction(Action(A::SearchPaste));
 
+    CreateBookmarkMenu();
+
     QMenu* view = bar->addMenu(QStringLiteral("&View"));
     view->addAction(Action(A::ViewCharTable));
     view->addAction(Action(A::ViewArticleEnum));
@@ -151,11 +156,13 @@ void TFormOrvel::CreateMenus() {
 
     PopupMenuArticle = new QMenu(this);
     PopupMenuArticle->setObjectName(QStringLiteral("PopupMenuArticle"));
+    PopupMenuArticle->addAction(Action(A::BookmarkAdd));
     PopupMenuArticle->addAction(Action(A::SearchSelectAll));
     PopupMenuArticle->addAction(Action(A::SearchCopy));
 
     ToolBarMain = addToolBar(QStringLiteral("Main"));
     ToolBarMain->setObjectName(QStringLiteral("ToolBarMain"));
+    ToolBarMain->addAction(Action(A::BookmarkAdd));
     ToolBarMain->addAction(Action(A::ViewCharTable));
     ToolBarMain->addAction(Action(A::ViewArticleEnum));
     ToolBarText = addToolBar(QStringLiteral("Text"));
@@ -187,9 +194,15 @@ void TFormOrvel::ConnectControls() {
     connect(lookup, &TLookupPanel::StateChanged, this, &TFormOrvel::ScheduleActionUpdate);
     connect(lookup, &TLookupPanel::StatusReported, this, &TFormOrvel::RememberStatus);
 
-    for (TListPanel* list : {FHistoryList, FBookmarkList, FSearchList})
-        connect(list, &TListPanel::OpenRequested, this,
-                [this, list] { PostMessage(WM_LIST_OPEN, list->ListNumber()); });
+    connect(FHistoryList, &THistoryPanel::OpenRequested, this,
+            [this] { PostMessage(WM_LIST_OPEN, ListGoto); });
+    connect(FBookmarkList, &TBookmarksPanel::OpenRequested, this,
+            [this] { PostMessage(WM_LIST_OPEN, ListBookmarks); });
+    connect(FBookmarkList, &TBookmarksPanel::ContextMenuRequested, this,
+            [this](const QPoint& at) { PopupMenuBookmark->popup(at); });
+    connect(FBookmarkList, &TBookmarksPanel::StateChanged, this, &TFormOrvel::ScheduleActionUpdate);
+    connect(FSearchList, &TListPanel::OpenRequested, this,
+            [this] { PostMessage(WM_LIST_OPEN, ListSearch); });
 
     connect(FArticleView, &TArticleView::StateChanged, this, &TFormOrvel::ScheduleActionUpdate);
     connect(FArticleView, &TArticleView::ContextMenuRequested, this,

@@ -7,25 +7,22 @@
 #include "ui/article/ArticleView.h"
 #include "ui/lists/ListPanel.h"
 #include "ui/lookup/LookupPanel.h"
+#include "ui/places/BookmarksPanel.h"
+#include "ui/places/HistoryPanel.h"
 
 namespace orvel {
 
 TListPanel* TFormOrvel::ListPanel(int listNumber) const {
-    switch (listNumber) {
-    case ListGoto:
-        return FHistoryList;
-    case ListBookmarks:
-        return FBookmarkList;
-    case ListSearch:
-        return FSearchList;
-    default:
-        return nullptr;
-    }
+    return listNumber == ListSearch ? FSearchList : nullptr;
 }
 
 std::optional<TWordDescriptor> TFormOrvel::SelectedWord(int listNumber) const {
     if (listNumber == ListWords)
         return FLookupPanel->SelectedWord();
+    if (listNumber == ListGoto)
+        return FHistoryList->SelectedWord();
+    if (listNumber == ListBookmarks)
+        return FBookmarkList->SelectedWord();
     if (const TListPanel* list = ListPanel(listNumber))
         return list->SelectedWord();
     return std::nullopt;
@@ -34,6 +31,10 @@ std::optional<TWordDescriptor> TFormOrvel::SelectedWord(int listNumber) const {
 void TFormOrvel::FocusList(int listNumber) {
     if (listNumber == ListWords)
         FLookupPanel->FocusWordList();
+    else if (listNumber == ListGoto)
+        FHistoryList->FocusList();
+    else if (listNumber == ListBookmarks)
+        FBookmarkList->FocusList();
     else if (TListPanel* list = ListPanel(listNumber))
         list->FocusList();
 }
@@ -69,6 +70,7 @@ void TFormOrvel::GoToArticle(const TArticleTarget& target) {
         FLookupPanel->BuildWordBlock(index);
     if (!target.Show)
         return;
+    AddToHistory(index);
     TArticleTarget shown = target;
     shown.Index = index;
     FArticleView->OpenArticle(shown);
@@ -78,8 +80,9 @@ void TFormOrvel::ApplyListFonts() {
     const int size = FPreference.ListFontSize;
     const bool bold = FPreference.ListFontBold;
     FLookupPanel->SetListFont(size, bold);
-    for (TListPanel* list : {FHistoryList, FBookmarkList, FSearchList})
-        list->SetListFont(size, bold);
+    FHistoryList->SetListFont(size, bold);
+    FBookmarkList->SetListFont(size, bold);
+    FSearchList->SetListFont(size, bold);
     FArticleView->ShowArticleAgain();
 }
 

@@ -22,6 +22,7 @@ class TArticlePane;
 class TMainDictionary;
 class TPreference;
 class TVocabulary;
+class TWordDescriptor;
 
 class TArticleView : public QObject {
     Q_OBJECT
@@ -51,6 +52,9 @@ public:
     void ShowText(const std::string& text);
     // Shows characters as they are, in Arial.
     void ShowRawText(const QString& text);
+
+    // Gives place the selection of the pane that has it, as a bookmark keeps it.
+    void SelectionPlace(TWordDescriptor& place) const;
 
     void SelectAll();
     // Puts the article pane's selection on the clipboard as RTF and as Unicode text.
