@@ -18,6 +18,7 @@ int RunLetterIndex(const TArguments& Arguments);
 int RunRender(const TArguments& Arguments);
 int RunSearch(const TArguments& Arguments);
 int RunNotes(const TArguments& Arguments);
+int RunBookmarks(const TArguments& Arguments);
 int RunUnicode(const TArguments& Arguments);
 // 1 when the document holds what a note cannot carry.
 int RunNoteFromRtf(const TArguments& Arguments);

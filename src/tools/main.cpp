@@ -29,6 +29,7 @@ const TCommandEntry Commands[] = {
      "search --dic PATH [--notes DIR] [--max N] [--from K] (--greek WORDS | --russian WORDS)",
      orvel::tool::RunSearch},
     {"notes", "notes [--voc FILE] FILE.not", orvel::tool::RunNotes},
+    {"bookmarks", "bookmarks FILE.bmr", orvel::tool::RunBookmarks},
     {"unicode", "unicode --dic PATH N", orvel::tool::RunUnicode},
     {"note-from-rtf", "note-from-rtf FILE.rtf", orvel::tool::RunNoteFromRtf},
     {"synth", "synth -o DIR [--seed S]", orvel::tool::RunSynth},

@@ -12,8 +12,9 @@
 #include "ui/dialogs/DocumentWindow.h"
 #include "ui/dialogs/HelpWindow.h"
 #include "ui/fulltext/FullTextPanel.h"
-#include "ui/lists/ListPanel.h"
 #include "ui/lookup/LookupPanel.h"
+#include "ui/places/BookmarksPanel.h"
+#include "ui/places/HistoryPanel.h"
 #include "ui/widgets/OrvelHint.h"
 
 #include <QApplication>
@@ -92,8 +93,8 @@ TFormOrvel::~TFormOrvel() {
     // find nobody to call.
     delete FLookupPanel;
     delete FArticleView;
-    for (TListPanel* list : {FHistoryList, FBookmarkList})
-        delete list;
+    delete FHistoryList;
+    delete FBookmarkList;
     delete FFullTextPanel;
     SetErrorBoxHandler(std::move(PreviousErrorBoxHandler()));
     // The lists' items and the dictionary go before the guard is given up.
@@ -172,7 +173,7 @@ void TFormOrvel::showEvent(QShowEvent* event) {
 }
 
 void TFormOrvel::closeEvent(QCloseEvent* event) {
-    if (FBusy) {
+    if (FBusy || !SaveBookmarksAtClosing()) {
         event->ignore();
         return;
     }

@@ -18,6 +18,7 @@
 #include "platform/Paths.h"
 #include "platform/Sounds.h"
 #include "ui/article/ArticleTarget.h"
+#include "ui/places/BookmarkFileDialog.h"
 
 #include <QMainWindow>
 #include <array>
@@ -38,12 +39,13 @@ class QWidget;
 namespace orvel {
 
 class TArticleView;
+class TBookmarksPanel;
 class TDocumentWindow;
 class TFormCharTable;
 class TFullTextPanel;
 class THelpWindow;
+class THistoryPanel;
 class TImageList;
-class TListPanel;
 class TLookupPanel;
 class TMainDictionary;
 class TSettingsStore;
@@ -87,6 +89,23 @@ public:
     const TArticleView& ArticleView() const { return *FArticleView; }
     // The one Greek character table; the note editor opens it with ComposeForEditor.
     TFormCharTable& CharTable() { return *FormCharTable; }
+    THistoryPanel& HistoryPanel() { return *FHistoryList; }
+    TBookmarksPanel& BookmarksPanel() { return *FBookmarkList; }
+
+    // History and bookmarks (MainWindowBookmarks.cpp).
+    // Puts an article shown at the top of the history; only once the dictionary is loaded.
+    void AddToHistory(int32_t index);
+    // The current set's file in the User folder; empty when the preferences name none.
+    std::string BookmarkFileName() const;
+    // Replaces the bookmarks by the current set's file; a missing file gives an empty set, a
+    // file that cannot be read an empty set after the error box.
+    void LoadBookmarks();
+    // Writes the bookmarks to the current set's file; false, after the error box, when it could
+    // not be written (the changes then stay marked as unsaved). True without a current file.
+    bool SaveBookmarks();
+    bool BookmarksModified() const;
+    // Puts another file dialog in place of the desktop's.
+    void SetBookmarkFileChooser(TBookmarkFileChooser chooser);
 
     // FBusy for the life of a scope. Scopes nest: only the outermost one clears FBusy when it
     // ends, which lets the actions come back and runs the lookups dropped meanwhile.
@@ -182,7 +201,6 @@ private:
     void WordEdit();
 
     // The lists of the page control (MainWindowWordList.cpp).
-    TListPanel* ListPanel(int listNumber) const;
     std::optional<TWordDescriptor> SelectedWord(int listNumber) const;
     void FocusList(int listNumber);
     void PageChanged(int page);
@@ -193,6 +211,20 @@ private:
     // (MainWindowArticleWord.cpp).
     void ArticleWord();
     void NoteChanged();
+    // The bookmark commands and their menus (MainWindowBookmarks.cpp).
+    void CreateBookmarkActions();
+    void CreateBookmarkMenu();
+    void BookmarkAdd();
+    void BookmarkRemove();
+    void BookmarkRemoveAll();
+    void BookmarkLoad();
+    void BookmarkSave();
+    // Makes the chosen file the current set, copying it into the User folder when it lies
+    // elsewhere.
+    void LoadChosenBookmarks(const QString& path);
+    // Saves changed bookmarks at closing when the preferences ask for it; false when they
+    // could not be saved and the user chose to keep the window open.
+    bool SaveBookmarksAtClosing();
 
     // The article view's commands and the debug menu (MainWindowArticle.cpp).
     void SearchSelectAll();
@@ -226,8 +258,8 @@ private:
     // The panels; each owns its controls.
     TLookupPanel* FLookupPanel = nullptr;
     TArticleView* FArticleView = nullptr;
-    TListPanel* FHistoryList = nullptr;
-    TListPanel* FBookmarkList = nullptr;
+    THistoryPanel* FHistoryList = nullptr;
+    TBookmarksPanel* FBookmarkList = nullptr;
     TFullTextPanel* FFullTextPanel = nullptr;
 
     // The window's own controls, by their names.
@@ -242,6 +274,7 @@ private:
     QMenu* PopupMenuSearch = nullptr;
     QMenu* PopupMenuArticle = nullptr;
     QMenu* PopupMenuNote = nullptr;
+    QMenu* PopupMenuBookmark = nullptr;
     QMenu* mnuDebug = nullptr;
     THelpWindow* HelpWindow = nullptr;         // created on first use
     TDocumentWindow* DocumentWindow = nullptr; // created on first use
@@ -257,6 +290,7 @@ private:
     int32_t FStartLeftWidth = 0; // the left panel's width read from the settings
     TStatusMessage FStatus;      // the remembered status message
     QStringList FMissingFonts;
+    TBookmarkFileChooser FBookmarkFileChooser;
 };
 
 template <typename Work>

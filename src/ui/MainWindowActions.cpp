@@ -6,8 +6,9 @@
 #include "ui/PostedMessages.h"
 #include "ui/article/ArticleView.h"
 #include "ui/fulltext/FullTextPanel.h"
-#include "ui/lists/ListPanel.h"
 #include "ui/lookup/LookupPanel.h"
+#include "ui/places/BookmarksPanel.h"
+#include "ui/places/HistoryPanel.h"
 #include "ui/widgets/ToolIcons.h"
 #include "ui/widgets/VkrStatusBar.h"
 
@@ -79,6 +80,7 @@ void TFormOrvel::CreateActions() {
     connect(MakeAction(A::NoteCopy), &QAction::triggered, this, [this] {
         Guarded(TReport::InternalError, [&] { FArticleView->CopyNoteSelection(); });
     });
+    CreateBookmarkActions();
     MakeAction(A::ViewCharTable);
     QAction* meanings = MakeAction(A::ViewArticleEnum);
     meanings->setCheckable(true);
@@ -121,6 +123,8 @@ void TFormOrvel::CreateMenus() {
     search->addSeparator();
     search->addAction(Action(A::SearchCopy));
     search->addAction(Action(A::SearchPaste));
+
+    CreateBookmarkMenu();
 
     // Adding and editing notes join the menu with the note editor.
     QMenu* notes = bar->addMenu(QStringLiteral("&Notes"));
@@ -167,17 +171,21 @@ void TFormOrvel::CreateMenus() {
 
     PopupMenuArticle = new QMenu(this);
     PopupMenuArticle->setObjectName(QStringLiteral("PopupMenuArticle"));
+    PopupMenuArticle->addAction(Action(A::BookmarkAdd));
     PopupMenuArticle->addAction(Action(A::SearchSelectAll));
     PopupMenuArticle->addAction(Action(A::SearchCopy));
 
     PopupMenuNote = new QMenu(this);
     PopupMenuNote->setObjectName(QStringLiteral("PopupMenuNote"));
+    PopupMenuNote->addAction(Action(A::BookmarkAdd));
+    PopupMenuNote->addSeparator();
     PopupMenuNote->addAction(Action(A::NoteCopy));
 
     ToolBarMain = addToolBar(QStringLiteral("Main"));
     ToolBarMain->setObjectName(QStringLiteral("ToolBarMain"));
     ToolBarMain->addAction(Action(A::SearchText));
     ToolBarMain->addAction(Action(A::SearchTextContinue));
+    ToolBarMain->addAction(Action(A::BookmarkAdd));
     ToolBarMain->addAction(Action(A::ViewCharTable));
     ToolBarMain->addAction(Action(A::ViewArticleEnum));
     ToolBarText = addToolBar(QStringLiteral("Text"));
@@ -209,11 +217,15 @@ void TFormOrvel::ConnectControls() {
     connect(lookup, &TLookupPanel::StateChanged, this, &TFormOrvel::ScheduleActionUpdate);
     connect(lookup, &TLookupPanel::StatusReported, this, &TFormOrvel::RememberStatus);
 
+    connect(FHistoryList, &THistoryPanel::OpenRequested, this,
+            [this] { PostMessage(WM_LIST_OPEN, ListGoto); });
+    connect(FBookmarkList, &TBookmarksPanel::OpenRequested, this,
+            [this] { PostMessage(WM_LIST_OPEN, ListBookmarks); });
+    connect(FBookmarkList, &TBookmarksPanel::ContextMenuRequested, this,
+            [this](const QPoint& at) { PopupMenuBookmark->popup(at); });
+    connect(FBookmarkList, &TBookmarksPanel::StateChanged, this, &TFormOrvel::ScheduleActionUpdate);
     connect(FFullTextPanel, &TFullTextPanel::OpenRequested, this,
             [this] { PostMessage(WM_LIST_OPEN, ListSearch); });
-    for (TListPanel* list : {FHistoryList, FBookmarkList})
-        connect(list, &TListPanel::OpenRequested, this,
-                [this, list] { PostMessage(WM_LIST_OPEN, list->ListNumber()); });
 
     connect(FArticleView, &TArticleView::StateChanged, this, &TFormOrvel::ScheduleActionUpdate);
     connect(FArticleView, &TArticleView::ContextMenuRequested, this,

@@ -4,8 +4,9 @@
 #include "ui/PostedMessages.h"
 #include "ui/article/ArticleView.h"
 #include "ui/fulltext/FullTextPanel.h"
-#include "ui/lists/ListPanel.h"
 #include "ui/lookup/LookupPanel.h"
+#include "ui/places/BookmarksPanel.h"
+#include "ui/places/HistoryPanel.h"
 #include "ui/widgets/StatusIcons.h"
 #include "ui/widgets/VkrStatusBar.h"
 
@@ -31,10 +32,8 @@ void TFormOrvel::CreateControls() {
     // The panels make their controls without a parent; a control joins the window's focus order
     // when it is placed, so the order of placing below is the order of the Tab key.
     FLookupPanel = new TLookupPanel(*FDictionary, FPreference, this);
-    FHistoryList = new TListPanel(ListGoto, QStringLiteral("ListBoxGoto"),
-                                  QStringLiteral("TabSheetGoto"), this);
-    FBookmarkList = new TListPanel(ListBookmarks, QStringLiteral("ListBoxBookmarks"),
-                                   QStringLiteral("TabSheetBookmarks"), this);
+    FHistoryList = new THistoryPanel(this);
+    FBookmarkList = new TBookmarksPanel(this);
     FFullTextPanel = new TFullTextPanel(*FDictionary, this);
     FArticleView = new TArticleView(*FDictionary, FPreference, FVocabulary, this);
 

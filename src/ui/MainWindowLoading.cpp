@@ -78,6 +78,9 @@ void TFormOrvel::LoadDictionary() {
     StatusProgress(QStringLiteral("Выполняется индексирование словаря"));
     FDictionary->LoadIndex();
 
+    StatusProgress(QStringLiteral("Выполняется загрузка закладок"));
+    LoadBookmarks();
+
     StatusProgress(QStringLiteral("Выполняется загрузка заметок"));
     FDictionary->LoadAllNotes(LocalPath(paths.UserFolder()));
 

@@ -6,29 +6,21 @@
 #include "ui/PostedMessages.h"
 #include "ui/article/ArticleView.h"
 #include "ui/fulltext/FullTextPanel.h"
-#include "ui/lists/ListPanel.h"
 #include "ui/lookup/LookupPanel.h"
+#include "ui/places/BookmarksPanel.h"
+#include "ui/places/HistoryPanel.h"
 
 namespace orvel {
-
-TListPanel* TFormOrvel::ListPanel(int listNumber) const {
-    switch (listNumber) {
-    case ListGoto:
-        return FHistoryList;
-    case ListBookmarks:
-        return FBookmarkList;
-    default:
-        return nullptr;
-    }
-}
 
 std::optional<TWordDescriptor> TFormOrvel::SelectedWord(int listNumber) const {
     if (listNumber == ListWords)
         return FLookupPanel->SelectedWord();
     if (listNumber == ListSearch)
         return FFullTextPanel->SelectedWord();
-    if (const TListPanel* list = ListPanel(listNumber))
-        return list->SelectedWord();
+    if (listNumber == ListGoto)
+        return FHistoryList->SelectedWord();
+    if (listNumber == ListBookmarks)
+        return FBookmarkList->SelectedWord();
     return std::nullopt;
 }
 
@@ -37,8 +29,10 @@ void TFormOrvel::FocusList(int listNumber) {
         FLookupPanel->FocusWordList();
     else if (listNumber == ListSearch)
         FFullTextPanel->FocusList();
-    else if (TListPanel* list = ListPanel(listNumber))
-        list->FocusList();
+    else if (listNumber == ListGoto)
+        FHistoryList->FocusList();
+    else if (listNumber == ListBookmarks)
+        FBookmarkList->FocusList();
 }
 
 void TFormOrvel::WordListClick(int32_t index) {
@@ -72,6 +66,7 @@ void TFormOrvel::GoToArticle(const TArticleTarget& target) {
         FLookupPanel->BuildWordBlock(index);
     if (!target.Show)
         return;
+    AddToHistory(index);
     TArticleTarget shown = target;
     shown.Index = index;
     emit ArticleTargetOpened(shown);
@@ -82,8 +77,8 @@ void TFormOrvel::ApplyListFonts() {
     const int size = FPreference.ListFontSize;
     const bool bold = FPreference.ListFontBold;
     FLookupPanel->SetListFont(size, bold);
-    for (TListPanel* list : {FHistoryList, FBookmarkList})
-        list->SetListFont(size, bold);
+    FHistoryList->SetListFont(size, bold);
+    FBookmarkList->SetListFont(size, bold);
     FFullTextPanel->SetListFont(size, bold);
     FArticleView->ShowArticleAgain();
 }

@@ -140,6 +140,8 @@ void TPreference::LoadPreference(TSettingsStore& store, std::string_view rootPat
     // name would read and write elsewhere, so it falls back to none.
     if (!IsPlainFileName(CurrentNoteFile))
         CurrentNoteFile.clear();
+    // The bookmark set is named inside the User folder too: a stored path keeps only its name.
+    CommonBookmarksFileName = NoteFileNameFromPath(CommonBookmarksFileName);
 }
 
 void TPreference::SavePreference(TSettingsStore& store, std::string_view rootPath) const {

@@ -27,7 +27,8 @@ public:
     // an integer or colour to the field's current value (ListFontSize to 20), a boolean to its
     // default, a text to the empty text; numbers are then clamped to their ranges. Nothing is
     // reported and nothing throws. A CurrentNoteFile that is no plain file name of the User
-    // folder (a path, a hidden name) falls back to the empty text.
+    // folder (a path, a hidden name) falls back to the empty text; CommonBookmarksFileName keeps
+    // only its last path part without the extension (empty when no plain name is left).
     void LoadPreference(TSettingsStore& store, std::string_view rootPath);
     // Writes every value, in the order of the fields, creating the key when needed. A failure
     // ends the saving where it happens and is reported nowhere; nothing throws.

@@ -36,6 +36,7 @@ class TMainDictionary;
 class TPreference;
 class TUserArticle;
 class TVocabulary;
+class TWordDescriptor;
 
 // The word at the article pane's caret: its text as the pane shows it (non-breaking spaces as
 // blanks) and its language.
@@ -75,6 +76,9 @@ public:
     void ShowText(const std::string& text);
     // Shows characters as they are, in Arial.
     void ShowRawText(const QString& text);
+
+    // Gives place the selection of the pane that has it, as a bookmark keeps it.
+    void SelectionPlace(TWordDescriptor& place) const;
 
     void SelectAll();
     // Puts the article pane's selection on the clipboard as RTF and as Unicode text.

@@ -251,6 +251,18 @@ TEST(PreferenceTest, CurrentNoteFileOutsideTheUserFolderIsRefused) {
     }
 }
 
+TEST(PreferenceTest, BookmarkSetIsReadAsAPlainName) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"Default", "Default"}, {"/home/u/Work.bmr", "Work"}, {"../x", "x"}, {".hidden", ""}};
+    TMemorySettingsStore store;
+    TPreference p;
+    for (const auto& [stored, read] : cases) {
+        store.SetValue(Key, "CommonBookmarksFileName", stored);
+        p.LoadPreference(store, "Software\\Dorne\\Orvel");
+        EXPECT_EQ(p.CommonBookmarksFileName, read) << stored;
+    }
+}
+
 TEST(PreferenceTest, NoteFileNameDropsFolderAndLastExtension) {
     EXPECT_EQ(NoteFileNameFromPath("/home/u/x/Lexicon.not"), "Lexicon");
     EXPECT_EQ(NoteFileNameFromPath("a.b.not"), "a.b");
