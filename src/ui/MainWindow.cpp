@@ -177,12 +177,7 @@ void TFormOrvel::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    Guarded(TReport::Error, [&] {
-        WriteWindowState();
-        FPreference.SavePreference(*FEnvironment.Store, OrvelKeyPath);
-        if (auto* store = dynamic_cast<TQtSettingsStore*>(FEnvironment.Store.get()))
-            store->Sync();
-    });
+    SaveProgramState();
     if (HelpWindow)
         HelpWindow->close();
     if (DocumentWindow)

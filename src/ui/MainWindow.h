@@ -48,6 +48,7 @@ class THistoryPanel;
 class TImageList;
 class TLookupPanel;
 class TMainDictionary;
+class TOrvelDictionary;
 class TSettingsStore;
 class TSingleInstance;
 class TVkrStatusBar;
@@ -140,6 +141,15 @@ public:
     // Gives the lists the list font of the preferences and shows the current article again.
     void ApplyListFonts();
 
+    // What other programs ask for (MainWindowAutomation.cpp). PublishAutomation puts the
+    // automation object on the session bus (false when it cannot). LookUpWord raises the window
+    // and opens the article of a word given as Unicode Greek or in the display layout, once the
+    // dictionary is loaded. OrvelSave saves what closing saves, without closing; false when
+    // changed bookmarks could not be written (the error box has been shown).
+    bool PublishAutomation();
+    void LookUpWord(const QString& word);
+    bool OrvelSave();
+
     // Re-evaluates every action's enabling rule.
     void UpdateActions();
     TMainWindowState ActionState() const;
@@ -186,6 +196,8 @@ private:
     void ReadWindowState();
     void WriteWindowState();
     void ApplyLeftWidth();
+    // The window state and the preferences written, as at closing (MainWindowAutomation.cpp).
+    void SaveProgramState();
 
     // The search line's commands (MainWindowSearch.cpp).
     void SearchLineFocusEntered();
@@ -204,6 +216,10 @@ private:
     std::optional<TWordDescriptor> SelectedWord(int listNumber) const;
     void FocusList(int listNumber);
     void PageChanged(int page);
+
+    // The settings dialog (MainWindowPreferences.cpp); page as the dialog takes it.
+    void CreatePreferenceActions();
+    void ShowPreferences(int page);
 
     // The full-text search's actions (MainWindowFullText.cpp).
     void CreateFullTextActions();
@@ -279,6 +295,7 @@ private:
     THelpWindow* HelpWindow = nullptr;         // created on first use
     TDocumentWindow* DocumentWindow = nullptr; // created on first use
     TFormCharTable* FormCharTable = nullptr;
+    TOrvelDictionary* FAutomation = nullptr; // made when published
     QAction* actSearchBetaCode = nullptr;
 
     bool FBusy = false;

@@ -67,6 +67,7 @@ void TFormOrvel::CreateActions() {
     };
     connect(MakeAction(A::OrvelExit), &QAction::triggered, this, [this] { close(); });
     CreateFullTextActions();
+    CreatePreferenceActions();
     connect(MakeAction(A::SearchGreek), &QAction::triggered, this,
             guarded(TReport::InternalError, &TFormOrvel::SearchGreek));
     connect(MakeAction(A::SearchRussian), &QAction::triggered, this,
@@ -112,6 +113,8 @@ void TFormOrvel::CreateActions() {
 void TFormOrvel::CreateMenus() {
     QMenuBar* bar = menuBar();
     QMenu* orvel = bar->addMenu(QStringLiteral("&Orvel"));
+    orvel->addAction(Action(A::OrvelPreference));
+    orvel->addSeparator();
     orvel->addAction(Action(A::OrvelExit));
 
     QMenu* search = bar->addMenu(QStringLiteral("&Search"));

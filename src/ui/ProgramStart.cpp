@@ -1,7 +1,10 @@
 #include "ui/ProgramStart.h"
 
+#include "ui/automation/OrvelDictionary.h"
 #include "ui/dialogs/DialogBox.h"
 
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QGuiApplication>
 
 namespace orvel {
@@ -24,6 +27,18 @@ std::optional<int> SecondStartExitStatus(TSingleInstance::TRunning running, std:
     errors << "orvel: " << InstanceNotAnsweringText << '\n' << std::flush;
     TDlgBox::ShowErrorBox(QString::fromUtf8(InstanceNotAnsweringText));
     return 1;
+}
+
+bool HandWordToRunningInstance(const QString& word, const QString& busName, int timeoutMs) {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return false;
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        busName, QString::fromLatin1(TOrvelDictionary::ObjectPath),
+        QStringLiteral("org.dorne.Orvel.IOrvelDictionary"), QStringLiteral("LookUpWord"));
+    call.setAutoStartService(false);
+    call << word;
+    return bus.call(call, QDBus::Block, timeoutMs).type() == QDBusMessage::ReplyMessage;
 }
 
 } // namespace orvel

@@ -25,4 +25,10 @@ inline constexpr const char* InstanceNotAnsweringText =
 // let two instances write the same settings, bookmarks and notes.
 std::optional<int> SecondStartExitStatus(TSingleInstance::TRunning running, std::ostream& errors);
 
+// Hands a word of the command line to the instance that owns busName on the session bus, which
+// raises its window and opens the word's article. False when no instance took it.
+bool HandWordToRunningInstance(
+    const QString& word, const QString& busName = QString::fromLatin1(TSingleInstance::DefaultName),
+    int timeoutMs = TSingleInstance::DefaultTimeoutMs);
+
 } // namespace orvel

@@ -184,7 +184,7 @@ private slots:
                 for (const QAction* action : bar->actions())
                     QVERIFY2(!action->statusTip().contains("Word"), qPrintable(action->text()));
         // The commands still to come have no action, so no menu shows them.
-        QVERIFY(!form->Action(A::OrvelPreference));
+        QVERIFY(!form->Action(A::NoteAdd));
     }
 
     void missingDictionaryFails() {
