@@ -4,7 +4,6 @@
 #include "core/dictionary/MainDictionary.h"
 #include "ui/MainWindow.h"
 #include "ui/PostedMessages.h"
-#include "ui/fulltext/FullTextIcons.h"
 #include "ui/fulltext/FullTextPanel.h"
 #include "ui/lookup/LookupPanel.h"
 
@@ -22,13 +21,11 @@ constexpr int FullTextSearchHelpTopic = 210;
 
 void TFormOrvel::CreateFullTextActions() {
     QAction* search = MakeAction(TMainAction::SearchText);
-    search->setIcon(FullTextSearchIcon());
     connect(search, &QAction::triggered, this, [this] {
         if (!FBusy)
             PostMessage(WM_FULL_TEXT_SEARCH, 0);
     });
     QAction* next = MakeAction(TMainAction::SearchTextContinue);
-    next->setIcon(FullTextContinueIcon());
     connect(next, &QAction::triggered, this, [this] {
         if (!FBusy)
             PostMessage(WM_FULL_TEXT_SEARCH, SEARCH_CONTINUE);

@@ -45,10 +45,57 @@ void Page(QPainter& painter, const QRectF& rect, const QColor& fill) {
         painter.drawLine(QPointF(rect.left() + 2.5, y), QPointF(rect.right() - 2.5, y));
 }
 
+// A page with lines of text and a magnifying glass over it.
+void GlassOverPage(QPainter& p) {
+    p.setPen(QPen(QColor(70, 70, 90), 1.2));
+    p.setBrush(QColor(250, 250, 250));
+    p.drawRect(QRectF(2.5, 2.5, 13, 17));
+    p.setPen(QPen(QColor(120, 120, 150), 1));
+    for (qreal y = 6.5; y < 18; y += 3)
+        p.drawLine(QPointF(4.5, y), QPointF(13.5, y));
+    p.setPen(QPen(QColor(40, 40, 40), 2.4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(16.5, 16.5), QPointF(21.5, 21.5));
+    p.setPen(QPen(QColor(30, 60, 140), 1.8));
+    p.setBrush(QColor(200, 225, 255, 170));
+    p.drawEllipse(QPointF(12.5, 12.5), 5, 5);
+}
+
 } // namespace
 
 QIcon ToolIcon(TMainAction action) {
     switch (action) {
+    case TMainAction::SearchText:
+        return Draw(GlassOverPage);
+    case TMainAction::SearchTextContinue:
+        return Draw([](QPainter& p) {
+            GlassOverPage(p);
+            QPainterPath arrow;
+            arrow.moveTo(15, 1.5);
+            arrow.lineTo(22.5, 5.5);
+            arrow.lineTo(15, 9.5);
+            arrow.closeSubpath();
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(0, 140, 0));
+            p.drawPath(arrow);
+        });
+    case TMainAction::BookmarkAdd:
+        return Draw([](QPainter& p) {
+            // An open book with a red ribbon hanging from its top.
+            p.setPen(QPen(QColor(70, 70, 90), 1.2));
+            p.setBrush(QColor(250, 250, 245));
+            p.drawRect(QRectF(2.5, 5.5, 9.5, 14));
+            p.drawRect(QRectF(12, 5.5, 9.5, 14));
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(200, 30, 30));
+            QPainterPath ribbon;
+            ribbon.moveTo(14.5, 2);
+            ribbon.lineTo(19.5, 2);
+            ribbon.lineTo(19.5, 14);
+            ribbon.lineTo(17, 11.5);
+            ribbon.lineTo(14.5, 14);
+            ribbon.closeSubpath();
+            p.drawPath(ribbon);
+        });
     case TMainAction::SearchGreek:
         return Draw([](QPainter& p) {
             Glyphs(p, QStringLiteral("DejaVu Serif"), 18, false, QColor(0, 0, 160),
