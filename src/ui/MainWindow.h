@@ -48,6 +48,7 @@ class TLookupPanel;
 class TMainDictionary;
 class TSettingsStore;
 class TSingleInstance;
+class TUserArticle;
 class TVkrStatusBar;
 
 class TFormOrvel : public QMainWindow {
@@ -193,6 +194,11 @@ private:
     // (MainWindowArticleWord.cpp).
     void ArticleWord();
     void NoteChanged();
+    // Adding and editing notes in the note editor (MainWindowNotes.cpp).
+    void CreateNoteActions();
+    void NoteAdd();
+    void NoteEdit();
+    void EditNote(TUserArticle* note);
 
     // The article view's commands and the debug menu (MainWindowArticle.cpp).
     void SearchSelectAll();

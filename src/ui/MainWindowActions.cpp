@@ -76,6 +76,7 @@ void TFormOrvel::CreateActions() {
             guarded(TReport::InternalError, &TFormOrvel::SearchCopy));
     connect(MakeAction(A::SearchPaste), &QAction::triggered, this,
             guarded(TReport::InternalError, &TFormOrvel::SearchPaste));
+    CreateNoteActions();
     connect(MakeAction(A::NoteCopy), &QAction::triggered, this, [this] {
         Guarded(TReport::InternalError, [&] { FArticleView->CopyNoteSelection(); });
     });
@@ -122,8 +123,9 @@ void TFormOrvel::CreateMenus() {
     search->addAction(Action(A::SearchCopy));
     search->addAction(Action(A::SearchPaste));
 
-    // Adding and editing notes join the menu with the note editor.
     QMenu* notes = bar->addMenu(QStringLiteral("&Notes"));
+    notes->addAction(Action(A::NoteAdd));
+    notes->addAction(Action(A::NoteEdit));
     notes->addAction(Action(A::NoteCopy));
 
     QMenu* view = bar->addMenu(QStringLiteral("&View"));
@@ -169,9 +171,14 @@ void TFormOrvel::CreateMenus() {
     PopupMenuArticle->setObjectName(QStringLiteral("PopupMenuArticle"));
     PopupMenuArticle->addAction(Action(A::SearchSelectAll));
     PopupMenuArticle->addAction(Action(A::SearchCopy));
+    PopupMenuArticle->addSeparator();
+    PopupMenuArticle->addAction(Action(A::NoteAdd));
 
     PopupMenuNote = new QMenu(this);
     PopupMenuNote->setObjectName(QStringLiteral("PopupMenuNote"));
+    PopupMenuNote->addAction(Action(A::NoteEdit));
+    PopupMenuNote->addAction(Action(A::NoteAdd));
+    PopupMenuNote->addSeparator();
     PopupMenuNote->addAction(Action(A::NoteCopy));
 
     ToolBarMain = addToolBar(QStringLiteral("Main"));
