@@ -9,7 +9,8 @@ namespace {
 using A = TEditorAction;
 
 constexpr std::array<TEditorActionInfo, EditorActionCount> Infos{{
-    {"actArticleSave", "&Save", "Ctrl+S", "Сохранить|Проверка правильности и сохранение текста в файле"},
+    {"actArticleSave", "&Save", "Ctrl+S",
+     "Сохранить|Проверка правильности и сохранение текста в файле"},
     {"actArticleDelete", "&Delete note", "", "Удалить заметку|Удаление заметки из файла"},
     {"actArticleReload", "&Reload", "", "Восстановить|Восстановление заметки из файла"},
     {"actArticleExit", "&Exit", "F10", "Выход|Возврат в словарь"},

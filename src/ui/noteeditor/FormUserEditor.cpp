@@ -38,13 +38,11 @@ const QColor ErrorText(0, 0, 128);
 int TFormUserEditor::ListWidthPercent = 20;
 
 TFormUserEditor::TFormUserEditor(TUserArticle* note, const TPreference& preference,
-                                 const TVocabulary& vocabulary, TServices services,
-                                 QWidget* parent)
+                                 const TVocabulary& vocabulary, TServices services, QWidget* parent)
     : QDialog(parent), FNote(note), FNotes(note->Owner()), FPreference(preference),
       FVocabulary(vocabulary), FServices(std::move(services)) {
     setObjectName(QStringLiteral("FormUserEditor"));
-    setWindowTitle(QStringLiteral("Orvel Editor - ") +
-                   QString::fromStdString(FNotes->Name()));
+    setWindowTitle(QStringLiteral("Orvel Editor - ") + QString::fromStdString(FNotes->Name()));
     FFormat.Size = FPreference.TextFontSize;
     FSounds.SetBeepPlayer([] {
         QApplication::beep();
@@ -137,7 +135,8 @@ void TFormUserEditor::CreateControls() {
     });
     connect(ListBox, &QListWidget::currentRowChanged, this,
             [this] { Run([&] { ListRowSelected(); }); });
-    connect(ListBox, &QListWidget::itemDoubleClicked, this, [this] { Run([&] { OpenListRow(); }); });
+    connect(ListBox, &QListWidget::itemDoubleClicked, this,
+            [this] { Run([&] { OpenListRow(); }); });
     connect(ListBox, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { PopupMenuList->popup(ListBox->mapToGlobal(at)); });
     connect(RichEdit, &QWidget::customContextMenuRequested, this,
@@ -242,9 +241,8 @@ void TFormUserEditor::CreateActions() {
                 case A::FormatItalic: {
                     const TNoteStyle style =
                         action == A::FormatBold ? TNoteStyle::Bold : TNoteStyle::Italic;
-                    SetFormat(FFormat.Language,
-                              FFormat.Style == style ? TNoteStyle::Normal : style, false,
-                              std::nullopt);
+                    SetFormat(FFormat.Language, FFormat.Style == style ? TNoteStyle::Normal : style,
+                              false, std::nullopt);
                     break;
                 }
                 case A::HelpContents:

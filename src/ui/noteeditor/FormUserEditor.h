@@ -128,7 +128,6 @@ public:
     void done(int result) override;
 
 private:
-
 private:
     // Creation (FormUserEditor.cpp).
     void CreateControls();

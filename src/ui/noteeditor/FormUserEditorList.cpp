@@ -161,11 +161,11 @@ bool TFormUserEditor::CloseNotes() {
         // The notes are still in memory: the user decides whether to try again, to close
         // without writing them (they stay for the next save of this file while the program
         // runs) or to go back to the editor.
-        const int answer = Ask(
-            QString::fromUtf8("Не удалось записать файл заметок:\r\n") + failure +
-            QString::fromUtf8("\r\n\r\nДа — повторить запись, Нет — закрыть редактор без "
-                              "записи (заметки останутся в памяти), Отмена — вернуться в "
-                              "редактор."));
+        const int answer =
+            Ask(QString::fromUtf8("Не удалось записать файл заметок:\r\n") + failure +
+                QString::fromUtf8("\r\n\r\nДа — повторить запись, Нет — закрыть редактор без "
+                                  "записи (заметки останутся в памяти), Отмена — вернуться в "
+                                  "редактор."));
         if (answer == TDlgBox::AnswerNo)
             break;
         if (answer != TDlgBox::AnswerYes) {
@@ -182,8 +182,8 @@ void TFormUserEditor::MakeCurrentNoteAgain(int32_t articleIndex) {
         return;
     FNote = FNotes->Find(articleIndex);
     if (!FNote)
-        FNote = FNotes->Count() > 0 ? FNotes->Items(0)
-                                    : TUserArticle::Create(*FNotes, articleIndex);
+        FNote =
+            FNotes->Count() > 0 ? FNotes->Items(0) : TUserArticle::Create(*FNotes, articleIndex);
     ShowList(FNotes->IndexOf(FNote));
     ShowNote();
 }
