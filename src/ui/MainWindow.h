@@ -51,6 +51,7 @@ class TMainDictionary;
 class TOrvelDictionary;
 class TSettingsStore;
 class TSingleInstance;
+class TUserArticle;
 class TVkrStatusBar;
 
 class TFormOrvel : public QMainWindow {
@@ -241,6 +242,11 @@ private:
     // Saves changed bookmarks at closing when the preferences ask for it; false when they
     // could not be saved and the user chose to keep the window open.
     bool SaveBookmarksAtClosing();
+    // Adding and editing notes in the note editor (MainWindowNotes.cpp).
+    void CreateNoteActions();
+    void NoteAdd();
+    void NoteEdit();
+    void EditNote(TUserArticle* note);
 
     // The article view's commands and the debug menu (MainWindowArticle.cpp).
     void SearchSelectAll();
@@ -287,6 +293,7 @@ private:
     TImageList* ImageListStatusBar = nullptr;
     QToolBar* ToolBarMain = nullptr;
     QToolBar* ToolBarText = nullptr;
+    QToolBar* ToolBarUser = nullptr;
     QMenu* PopupMenuSearch = nullptr;
     QMenu* PopupMenuArticle = nullptr;
     QMenu* PopupMenuNote = nullptr;

@@ -78,6 +78,7 @@ void TFormOrvel::CreateActions() {
             guarded(TReport::InternalError, &TFormOrvel::SearchCopy));
     connect(MakeAction(A::SearchPaste), &QAction::triggered, this,
             guarded(TReport::InternalError, &TFormOrvel::SearchPaste));
+    CreateNoteActions();
     connect(MakeAction(A::NoteCopy), &QAction::triggered, this, [this] {
         Guarded(TReport::InternalError, [&] { FArticleView->CopyNoteSelection(); });
     });
@@ -129,8 +130,9 @@ void TFormOrvel::CreateMenus() {
 
     CreateBookmarkMenu();
 
-    // Adding and editing notes join the menu with the note editor.
     QMenu* notes = bar->addMenu(QStringLiteral("&Notes"));
+    notes->addAction(Action(A::NoteAdd));
+    notes->addAction(Action(A::NoteEdit));
     notes->addAction(Action(A::NoteCopy));
 
     QMenu* view = bar->addMenu(QStringLiteral("&View"));
@@ -175,6 +177,8 @@ void TFormOrvel::CreateMenus() {
     PopupMenuArticle = new QMenu(this);
     PopupMenuArticle->setObjectName(QStringLiteral("PopupMenuArticle"));
     PopupMenuArticle->addAction(Action(A::BookmarkAdd));
+    PopupMenuArticle->addAction(Action(A::NoteAdd));
+    PopupMenuArticle->addSeparator();
     PopupMenuArticle->addAction(Action(A::SearchSelectAll));
     PopupMenuArticle->addAction(Action(A::SearchCopy));
 
@@ -182,6 +186,7 @@ void TFormOrvel::CreateMenus() {
     PopupMenuNote->setObjectName(QStringLiteral("PopupMenuNote"));
     PopupMenuNote->addAction(Action(A::BookmarkAdd));
     PopupMenuNote->addSeparator();
+    PopupMenuNote->addAction(Action(A::NoteEdit));
     PopupMenuNote->addAction(Action(A::NoteCopy));
 
     ToolBarMain = addToolBar(QStringLiteral("Main"));
@@ -195,7 +200,11 @@ void TFormOrvel::CreateMenus() {
     ToolBarText->setObjectName(QStringLiteral("ToolBarText"));
     for (A action : {A::SearchGreek, A::SearchRussian, A::SearchCopy, A::SearchPaste})
         ToolBarText->addAction(Action(action));
-    for (QToolBar* toolBar : {ToolBarMain, ToolBarText}) {
+    ToolBarUser = addToolBar(QStringLiteral("Notes"));
+    ToolBarUser->setObjectName(QStringLiteral("ToolBarUser"));
+    ToolBarUser->addAction(Action(A::NoteAdd));
+    ToolBarUser->addAction(Action(A::NoteEdit));
+    for (QToolBar* toolBar : {ToolBarMain, ToolBarText, ToolBarUser}) {
         toolBar->setIconSize(QSize(24, 24));
         toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     }

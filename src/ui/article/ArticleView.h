@@ -88,6 +88,8 @@ public:
 
     // The article pane has the focus.
     bool ArticlePaneFocused() const;
+    // Gives the article pane the focus and repaints it.
+    void FocusArticlePane();
     // Selects the word at the article pane's caret and answers it; an empty text when there is
     // none.
     TArticleWord TakeArticleWord();
@@ -127,6 +129,8 @@ signals:
     void NoteMenuRequested(const QPoint& globalPosition);
     // A double click or Enter in either pane: the window is to act on the word at the caret.
     void ArticleWordRequested();
+    // A click on the note header's first section: the note shown is to be edited.
+    void NoteEditRequested();
 
 private:
     // Turns the mark of a hit into the selection, or restores a saved selection.

@@ -135,13 +135,21 @@ void TArticleView::SetHeaderSection(int section, const QString& text, int image)
 }
 
 void TArticleView::NoteHeaderClicked(int section) {
-    // The first section opens the note editor once there is one.
+    if (section == 0) {
+        emit NoteEditRequested();
+        return;
+    }
     if (section != 1 && section != 2)
         return;
     if (TUserArticle* note = NeighbourNote(FCurrentNote, section == 2)) {
         FCurrentNote = note;
         ShowCurrentNote(0, 0);
     }
+}
+
+void TArticleView::FocusArticlePane() {
+    RichEditArticle->setFocus();
+    RichEditArticle->viewport()->update();
 }
 
 bool TArticleView::NoteSelection(std::string& notesFileName, int32_t& start,

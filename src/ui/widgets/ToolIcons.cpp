@@ -96,6 +96,27 @@ QIcon ToolIcon(TMainAction action) {
             ribbon.closeSubpath();
             p.drawPath(ribbon);
         });
+    case TMainAction::NoteAdd:
+        return Draw([](QPainter& p) {
+            // A yellow note with a green plus.
+            p.setPen(QPen(QColor(150, 120, 30), 1.2));
+            p.setBrush(QColor(255, 240, 150));
+            p.drawRect(QRectF(2.5, 2.5, 15, 17));
+            p.setPen(QPen(QColor(0, 140, 0), 3, Qt::SolidLine, Qt::FlatCap));
+            p.drawLine(QPointF(17, 12), QPointF(17, 22));
+            p.drawLine(QPointF(12, 17), QPointF(22, 17));
+        });
+    case TMainAction::NoteEdit:
+        return Draw([](QPainter& p) {
+            // A yellow note with a pencil across it.
+            p.setPen(QPen(QColor(150, 120, 30), 1.2));
+            p.setBrush(QColor(255, 240, 150));
+            p.drawRect(QRectF(2.5, 2.5, 15, 17));
+            p.setPen(QPen(QColor(60, 60, 160), 3.2, Qt::SolidLine, Qt::FlatCap));
+            p.drawLine(QPointF(9, 20), QPointF(21, 8));
+            p.setPen(QPen(QColor(230, 150, 150), 3.2, Qt::SolidLine, Qt::FlatCap));
+            p.drawLine(QPointF(20, 9), QPointF(22, 7));
+        });
     case TMainAction::SearchGreek:
         return Draw([](QPainter& p) {
             Glyphs(p, QStringLiteral("DejaVu Serif"), 18, false, QColor(0, 0, 160),
