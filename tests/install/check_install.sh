@@ -76,6 +76,7 @@ share/applications/org.dorne.Orvel.desktop
 share/dbus-1/services/org.dorne.Orvel.service
 share/doc/orvel/changelog.Debian.gz
 share/doc/orvel/copyright
+share/lintian/overrides/orvel
 share/fonts/truetype/orvel/Orvel000.ttf
 share/fonts/truetype/orvel/Orvel001.ttf
 share/icons/hicolor/128x128/apps/org.dorne.Orvel.png
