@@ -2,8 +2,7 @@
 
 #include "core/article/SelectionRtf.h"
 #include "core/encoding/CharacterReader.h"
-#include "core/encoding/GreekEncoding.h"
-#include "core/encoding/UnicodeGreek.h"
+#include "core/encoding/DisplayGlyphs.h"
 #include "platform/RichTextAdapter.h"
 #include "platform/RtfReader.h"
 
@@ -19,36 +18,6 @@
 
 namespace orvel {
 namespace {
-
-// Display glyphs of Orvel000 as Unicode: letters through the internal encoding; glyphs outside
-// the layout (spaces, punctuation, the mark ¶) as the characters they are.
-QString DisplayGlyphsToUnicode(const std::string& glyphs) {
-    QString out;
-    std::string internal;
-    auto flushInternal = [&out, &internal] {
-        out += QString::fromStdString(InternalToUnicode(internal));
-        internal.clear();
-    };
-    for (size_t i = 0; i < glyphs.size(); ++i) {
-        const auto c = uint8_t(glyphs[i]);
-        std::string letter;
-        if (i + 1 < glyphs.size())
-            letter = FontCapitalToInternal(c, uint8_t(glyphs[i + 1]));
-        if (!letter.empty())
-            ++i;
-        else
-            letter = FontCharToInternal(c);
-        if (!letter.empty()) {
-            internal += letter;
-            continue;
-        }
-        flushInternal();
-        const char32_t shown = CharsetByteToUnicode(c, "Times New Roman", 0);
-        out += QString::fromUcs4(&shown, 1);
-    }
-    flushInternal();
-    return out;
-}
 
 constexpr int kMaxCharset = 255;
 constexpr double kMaxSize = 1638;
@@ -103,7 +72,8 @@ QString UnicodePlainText(const TRichTextAdapter& text, int start, int length) {
     QString out;
     std::string glyphs;
     auto flushGlyphs = [&out, &glyphs] {
-        out += DisplayGlyphsToUnicode(glyphs);
+        const std::u32string unicode = DisplayGlyphsToUnicode(glyphs);
+        out += QString::fromUcs4(unicode.data(), qsizetype(unicode.size()));
         glyphs.clear();
     };
     for (int i = std::max(start, 0); i < end; ++i) {

@@ -96,6 +96,7 @@ private slots:
     void searchKeysOfTypedText();
     void selectionAsRtfDocument();
     void selectionOfForeignTextAsRtf();
+    void selectionAsRtfWithUnicodeGreek();
     void copyOffersRtfUnicodeAndOwnFormat();
     void readingPrefersOwnFormatThenRtfThenText();
     void systemClipboardRoundTrip();
@@ -247,6 +248,24 @@ void TRichTextTest::selectionAsRtfDocument() {
     QCOMPARE(part[0].Size, 16);
     QCOMPARE(text.SelectionStart(), 2);
     QCOMPARE(text.SelectionLength(), 3);
+}
+
+void TRichTextTest::selectionAsRtfWithUnicodeGreek() {
+    // With Greek copied as Unicode, an RTF reader without the display fonts gets real Greek
+    // beside the Russian, and nothing in the display font.
+    TPreference preference = Colours();
+    preference.CopyGreekAsUnicode = true;
+    QTextDocument document;
+    QVERIFY(LoadRtf(document, RenderedArticle(Article, preference)));
+    TRichTextAdapter text(&document);
+    text.SelectAll();
+    QTextDocument copy;
+    QVERIFY(LoadRtf(copy, BuildSelectionRtf(text.SelectedRichCharacters(), preference)));
+    const QString plain = copy.toPlainText();
+    QVERIFY2(plain.startsWith(QString::fromUtf8("λόγος слово")), qPrintable(plain));
+    const TRichTextAdapter copied(&copy);
+    for (const TRichTextRun& run : copied.Runs(0, copied.Length()))
+        QVERIFY2(run.Attributes.FontName != QStringLiteral("Orvel000"), qPrintable(run.Text));
 }
 
 void TRichTextTest::selectionOfForeignTextAsRtf() {

@@ -113,6 +113,7 @@ void ExchangeValues(TPref& p, TIo& io) {
     io.Colour("TextEnumColor", p.TextEnumColor);
     io.Text("CurrentNoteFile", p.CurrentNoteFile);
     io.Boolean("SearchBetaCode", p.SearchBetaCode, false);
+    io.Boolean("CopyGreekAsUnicode", p.CopyGreekAsUnicode, false);
 }
 
 std::string PreferenceKeyPath(std::string_view rootPath) {

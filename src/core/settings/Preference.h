@@ -52,6 +52,7 @@ public:
     uint32_t TextEnumColor = 0xFF0000;   // blue
     std::string CurrentNoteFile;         // notes file (no folder, no extension) for new notes
     bool SearchBetaCode = false;         // the search line takes Greek as Beta Code
+    bool CopyGreekAsUnicode = false;     // copied RTF carries Greek as Unicode, not display glyphs
 };
 
 // The user data folder that holds the notes and bookmark files: the executable's folder followed

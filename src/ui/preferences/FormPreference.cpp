@@ -225,6 +225,13 @@ QWidget* TFormPreference::TextPage() {
                            "Цвет, которым выделяются порядковые номера значений словарной статьи",
                            [this](uint32_t c) { FCopy.TextEnumColor = c; }));
     layout->addLayout(form);
+    auto* unicode = new QCheckBox(QStringLiteral("Copy Greek as Unicode"));
+    unicode->setObjectName(QStringLiteral("chbCopyGreekAsUnicode"));
+    unicode->setToolTip(Text("Копировать греческий текст в Юникоде обычным шрифтом, чтобы его "
+                             "видели программы без шрифтов словаря"));
+    unicode->setChecked(FCopy.CopyGreekAsUnicode);
+    connect(unicode, &QCheckBox::toggled, this, [this](bool on) { FCopy.CopyGreekAsUnicode = on; });
+    layout->addWidget(unicode);
     layout->addStretch();
     return page;
 }

@@ -25,7 +25,8 @@ const std::vector<std::string> StoringOrder = {"CommonBookmarksFileName",
                                                "TextSignColor",
                                                "TextEnumColor",
                                                "CurrentNoteFile",
-                                               "SearchBetaCode"};
+                                               "SearchBetaCode",
+                                               "CopyGreekAsUnicode"};
 
 // A preferences object in which every field differs from its default and lies in range.
 TPreference Changed() {
@@ -46,6 +47,7 @@ TPreference Changed() {
     p.TextEnumColor = 0x123456;
     p.CurrentNoteFile = "Lexicon";
     p.SearchBetaCode = true;
+    p.CopyGreekAsUnicode = true;
     return p;
 }
 
@@ -67,6 +69,7 @@ TEST(PreferenceTest, BuiltInDefaults) {
     EXPECT_EQ(p.TextEnumColor, 0xFF0000u);
     EXPECT_EQ(p.CurrentNoteFile, "");
     EXPECT_FALSE(p.SearchBetaCode);
+    EXPECT_FALSE(p.CopyGreekAsUnicode);
 }
 
 TEST(PreferenceTest, AKeyThatCannotBeOpenedLeavesEveryField) {
