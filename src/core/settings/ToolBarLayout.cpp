@@ -2,6 +2,8 @@
 
 #include "core/storage/SettingsStore.h"
 
+#include <algorithm>
+#include <numeric>
 #include <optional>
 
 namespace orvel {
@@ -39,6 +41,27 @@ int32_t ToolBarWidth(const TToolBarState& bar) {
         if (button.Visible)
             width += button.Width;
     return width;
+}
+
+std::vector<std::vector<size_t>> ToolBarRows(const std::vector<TToolBarState>& bars,
+                                             int32_t rowTolerance) {
+    std::vector<size_t> order(bars.size());
+    std::iota(order.begin(), order.end(), size_t{0});
+    std::stable_sort(order.begin(), order.end(),
+                     [&bars](size_t a, size_t b) { return bars[a].Top < bars[b].Top; });
+    std::vector<std::vector<size_t>> rows;
+    int64_t rowTop = 0;
+    for (size_t index : order) {
+        if (rows.empty() || int64_t(bars[index].Top) - rowTop > rowTolerance) {
+            rows.emplace_back();
+            rowTop = bars[index].Top;
+        }
+        rows.back().push_back(index);
+    }
+    for (std::vector<size_t>& row : rows)
+        std::stable_sort(row.begin(), row.end(),
+                         [&bars](size_t a, size_t b) { return bars[a].Left < bars[b].Left; });
+    return rows;
 }
 
 void LoadToolBarLayout(TSettingsStore& store, std::string_view keyPath,

@@ -3,6 +3,7 @@
 // after its tool bar ("ToolBarMainLeft", "ToolBarMainVisible") or button ("btnSearchText").
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -34,6 +35,12 @@ std::string ControlBarKeyPath(std::string_view company, std::string_view title,
 
 // 3 pixels of border and the widths of the visible buttons.
 int32_t ToolBarWidth(const TToolBarState& bar);
+
+// The tool bars' rows from top to bottom, each listing its tool bars' indexes from left to right.
+// A tool bar joins the row above when its Top is within rowTolerance of that row's first Top, so
+// positions that differ by a pixel or two still share a line.
+std::vector<std::vector<size_t>> ToolBarRows(const std::vector<TToolBarState>& bars,
+                                             int32_t rowTolerance);
 
 // Restores visibility, then widths, then positions from the key. A missing key changes nothing;
 // a missing or wrongly typed value leaves its item as it was; a failed Left or Top read leaves

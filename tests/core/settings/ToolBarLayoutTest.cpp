@@ -2,6 +2,7 @@
 
 #include "core/storage/SettingsStore.h"
 
+#include <cstdint>
 #include <gtest/gtest.h>
 
 using namespace orvel;
@@ -77,6 +78,23 @@ TEST(ToolBarLayoutTest, AFailedWriteEndsTheSaving) {
     SaveToolBarLayout(store, Key, Designed());
     EXPECT_EQ(store.WriteLog(),
               (std::vector<std::string>{"ToolBarMainLeft", "ToolBarMainTop", "ToolBarMainWidth"}));
+}
+
+TEST(ToolBarLayoutTest, RowsGoTopToBottomAndLeftToRight) {
+    const auto bar = [](int32_t left, int32_t top) {
+        TToolBarState state;
+        state.Left = left;
+        state.Top = top;
+        return state;
+    };
+    const std::vector<std::vector<size_t>> expected{{3, 0}, {2, 1}};
+    // Rows 26 pixels apart; a bar two pixels lower still belongs to its row.
+    EXPECT_EQ(ToolBarRows({bar(200, 0), bar(90, 28), bar(0, 26), bar(0, 2)}, 8), expected);
+    // Equal positions keep the designed order; nothing at all gives no rows.
+    EXPECT_EQ(ToolBarRows({bar(0, 0), bar(0, 0)}, 8), (std::vector<std::vector<size_t>>{{0, 1}}));
+    EXPECT_TRUE(ToolBarRows({}, 8).empty());
+    // Damaged extremes neither overflow nor lose a bar.
+    EXPECT_EQ(ToolBarRows({bar(0, INT32_MIN), bar(0, INT32_MAX)}, 8).size(), 2u);
 }
 
 } // namespace
