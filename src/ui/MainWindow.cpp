@@ -15,6 +15,7 @@
 #include "ui/lookup/LookupPanel.h"
 #include "ui/places/BookmarksPanel.h"
 #include "ui/places/HistoryPanel.h"
+#include "ui/toolbars/VkrControlBarManager.h"
 #include "ui/widgets/OrvelHint.h"
 
 #include <QApplication>
@@ -164,6 +165,8 @@ void TFormOrvel::showEvent(QShowEvent* event) {
     Guarded(TReport::InternalError, [&] {
         if (FEnvironment.Guard)
             FEnvironment.Guard->Announce();
+        ControlBarManager->Load();
+        ControlBarManager->BuildMenus();
         PageControl->setCurrentIndex(ListWords);
         FArticleView->WindowShown();
         ApplyLeftWidth();

@@ -30,6 +30,7 @@
 
 class QAction;
 class QMenu;
+class QMenuBar;
 class QSplitter;
 class QTabWidget;
 class QTimer;
@@ -52,6 +53,7 @@ class TOrvelDictionary;
 class TSettingsStore;
 class TSingleInstance;
 class TUserArticle;
+class TVkrControlBarManager;
 class TVkrStatusBar;
 
 class TFormOrvel : public QMainWindow {
@@ -178,6 +180,8 @@ private:
     void CreateControls();
     void CreateActions();
     void CreateMenus();
+    QMenu* AddMenu(const QString& caption, const QString& name);
+    void CreateToolBarMenus(QMenu* view);
     void ConnectControls();
     QAction* MakeAction(TMainAction action);
     void ScheduleActionUpdate();
@@ -291,6 +295,8 @@ private:
     QWidget* PanelRight = nullptr;
     TVkrStatusBar* StatusBar = nullptr;
     TImageList* ImageListStatusBar = nullptr;
+    QToolBar* ToolBarMenu = nullptr;
+    QMenuBar* MenuBar = nullptr;
     QToolBar* ToolBarMain = nullptr;
     QToolBar* ToolBarText = nullptr;
     QToolBar* ToolBarUser = nullptr;
@@ -299,6 +305,7 @@ private:
     QMenu* PopupMenuNote = nullptr;
     QMenu* PopupMenuBookmark = nullptr;
     QMenu* mnuDebug = nullptr;
+    TVkrControlBarManager* ControlBarManager = nullptr;
     THelpWindow* HelpWindow = nullptr;         // created on first use
     TDocumentWindow* DocumentWindow = nullptr; // created on first use
     TFormCharTable* FormCharTable = nullptr;

@@ -9,6 +9,7 @@
 #include "ui/lookup/LookupPanel.h"
 #include "ui/places/BookmarksPanel.h"
 #include "ui/places/HistoryPanel.h"
+#include "ui/toolbars/VkrControlBarManager.h"
 #include "ui/widgets/ToolIcons.h"
 #include "ui/widgets/VkrStatusBar.h"
 
@@ -111,14 +112,30 @@ void TFormOrvel::CreateActions() {
             [this] { Guarded(TReport::InternalError, [&] { UpdateActions(); }); });
 }
 
+// A menu of the menu bar, named so that the tool bar layout can show and hide it.
+QMenu* TFormOrvel::AddMenu(const QString& caption, const QString& name) {
+    QMenu* menu = MenuBar->addMenu(caption);
+    menu->setObjectName(name);
+    return menu;
+}
+
 void TFormOrvel::CreateMenus() {
-    QMenuBar* bar = menuBar();
-    QMenu* orvel = bar->addMenu(QStringLiteral("&Orvel"));
+    // The menu bar stands on a tool bar of its own, which the user can move and hide like the
+    // others.
+    ToolBarMenu = addToolBar(QStringLiteral("Menu"));
+    ToolBarMenu->setObjectName(QStringLiteral("ToolBarMenu"));
+    MenuBar = new QMenuBar(ToolBarMenu);
+    MenuBar->setObjectName(QStringLiteral("MainMenu"));
+    MenuBar->setNativeMenuBar(false);
+    ToolBarMenu->addWidget(MenuBar);
+    addToolBarBreak();
+
+    QMenu* orvel = AddMenu(QStringLiteral("&Orvel"), QStringLiteral("mnuOrvel"));
     orvel->addAction(Action(A::OrvelPreference));
     orvel->addSeparator();
     orvel->addAction(Action(A::OrvelExit));
 
-    QMenu* search = bar->addMenu(QStringLiteral("&Search"));
+    QMenu* search = AddMenu(QStringLiteral("&Search"), QStringLiteral("mnuSearch"));
     search->addAction(Action(A::SearchText));
     search->addAction(Action(A::SearchTextContinue));
     search->addSeparator();
@@ -130,17 +147,17 @@ void TFormOrvel::CreateMenus() {
 
     CreateBookmarkMenu();
 
-    QMenu* notes = bar->addMenu(QStringLiteral("&Notes"));
+    QMenu* notes = AddMenu(QStringLiteral("&Notes"), QStringLiteral("mnuNotes"));
     notes->addAction(Action(A::NoteAdd));
     notes->addAction(Action(A::NoteEdit));
     notes->addAction(Action(A::NoteCopy));
 
-    QMenu* view = bar->addMenu(QStringLiteral("&View"));
+    QMenu* view = AddMenu(QStringLiteral("&View"), QStringLiteral("mnuView"));
     view->addAction(Action(A::ViewCharTable));
     view->addAction(Action(A::ViewArticleEnum));
     view->addAction(actSearchBetaCode);
 
-    QMenu* help = bar->addMenu(QStringLiteral("&?"));
+    QMenu* help = AddMenu(QStringLiteral("&?"), QStringLiteral("mnuHelp"));
     help->addAction(Action(A::HelpContent));
     help->addAction(Action(A::HelpAbout));
     mnuDebug = help->addMenu(QString::fromUtf8("Отладка"));
@@ -191,22 +208,51 @@ void TFormOrvel::CreateMenus() {
 
     ToolBarMain = addToolBar(QStringLiteral("Main"));
     ToolBarMain->setObjectName(QStringLiteral("ToolBarMain"));
-    ToolBarMain->addAction(Action(A::SearchText));
-    ToolBarMain->addAction(Action(A::SearchTextContinue));
-    ToolBarMain->addAction(Action(A::BookmarkAdd));
-    ToolBarMain->addAction(Action(A::ViewCharTable));
-    ToolBarMain->addAction(Action(A::ViewArticleEnum));
     ToolBarText = addToolBar(QStringLiteral("Text"));
     ToolBarText->setObjectName(QStringLiteral("ToolBarText"));
-    for (A action : {A::SearchGreek, A::SearchRussian, A::SearchCopy, A::SearchPaste})
-        ToolBarText->addAction(Action(action));
     ToolBarUser = addToolBar(QStringLiteral("Notes"));
     ToolBarUser->setObjectName(QStringLiteral("ToolBarUser"));
-    ToolBarUser->addAction(Action(A::NoteAdd));
-    ToolBarUser->addAction(Action(A::NoteEdit));
-    for (QToolBar* toolBar : {ToolBarMain, ToolBarText, ToolBarUser}) {
+    for (QToolBar* toolBar : {ToolBarMenu, ToolBarMain, ToolBarText, ToolBarUser}) {
         toolBar->setIconSize(QSize(24, 24));
         toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        toolBar->setAllowedAreas(Qt::TopToolBarArea);
+        toolBar->setFloatable(false);
+    }
+    const std::pair<QToolBar*, A> buttons[] = {
+        {ToolBarMain, A::SearchText},      {ToolBarMain, A::SearchTextContinue},
+        {ToolBarMain, A::BookmarkAdd},     {ToolBarMain, A::ViewCharTable},
+        {ToolBarMain, A::ViewArticleEnum}, {ToolBarText, A::SearchGreek},
+        {ToolBarText, A::SearchRussian},   {ToolBarText, A::SearchCopy},
+        {ToolBarText, A::SearchPaste},     {ToolBarUser, A::NoteAdd},
+        {ToolBarUser, A::NoteEdit},
+    };
+    for (const auto& [toolBar, action] : buttons)
+        AddToolButton(toolBar, Action(action));
+
+    ControlBarManager =
+        new TVkrControlBarManager(this, *FEnvironment.Store, QStringLiteral("Dorne"),
+                                  QStringLiteral("Orvel"), QStringLiteral("ControlBar"));
+    CreateToolBarMenus(view);
+}
+
+// View › Tool Bars and View › Tool Buttons, filled as they open so that the checks are current.
+void TFormOrvel::CreateToolBarMenus(QMenu* view) {
+    view->addSeparator();
+    QMenu* toolBars = view->addMenu(QStringLiteral("&Tool Bars"));
+    toolBars->setObjectName(QStringLiteral("mnuToolBars"));
+    connect(toolBars, &QMenu::aboutToShow, this, [this, toolBars] {
+        toolBars->clear();
+        ControlBarManager->FillToolBarMenu(toolBars);
+    });
+    QMenu* buttons = view->addMenu(QStringLiteral("Tool &Buttons"));
+    buttons->setObjectName(QStringLiteral("mnuToolButtons"));
+    const QList<QToolBar*> managed = ControlBarManager->ToolBars();
+    for (qsizetype i = 0; i < managed.size(); ++i) {
+        QMenu* ofBar = buttons->addMenu(managed[i]->windowTitle());
+        connect(ofBar, &QMenu::aboutToShow, this, [this, ofBar, i] {
+            ofBar->clear();
+            ControlBarManager->FillButtonMenu(ofBar, int(i));
+        });
     }
 }
 

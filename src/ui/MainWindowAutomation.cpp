@@ -6,6 +6,7 @@
 #include "ui/PostedMessages.h"
 #include "ui/automation/OrvelDictionary.h"
 #include "ui/lookup/LookupPanel.h"
+#include "ui/toolbars/VkrControlBarManager.h"
 
 namespace orvel {
 
@@ -36,6 +37,7 @@ bool TFormOrvel::OrvelSave() {
 void TFormOrvel::SaveProgramState() {
     Guarded(TReport::Error, [&] {
         WriteWindowState();
+        ControlBarManager->Save();
         FPreference.SavePreference(*FEnvironment.Store, OrvelKeyPath);
         if (auto* store = dynamic_cast<TQtSettingsStore*>(FEnvironment.Store.get()))
             store->Sync();

@@ -64,7 +64,7 @@ void TFormOrvel::CreateBookmarkActions() {
 }
 
 void TFormOrvel::CreateBookmarkMenu() {
-    QMenu* bookmarks = menuBar()->addMenu(QStringLiteral("&Bookmarks"));
+    QMenu* bookmarks = AddMenu(QStringLiteral("&Bookmarks"), QStringLiteral("mnuBookmarks"));
     bookmarks->addAction(Action(A::BookmarkAdd));
     bookmarks->addAction(Action(A::BookmarkRemove));
     bookmarks->addAction(Action(A::BookmarkRemoveAll));

@@ -18,7 +18,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QTabWidget>
-#include <QToolBar>
+#include <QToolButton>
 #include <map>
 
 using namespace orvel;
@@ -311,7 +311,8 @@ private slots:
         const auto firstTwo = [](const QList<QAction*>& actions) { return actions.mid(0, 2); };
         const QList<QAction*> both{f.Form->Action(A::SearchText),
                                    f.Form->Action(A::SearchTextContinue)};
-        QCOMPARE(firstTwo(Control<QToolBar>(*f.Form, "ToolBarMain")->actions()), both);
+        QCOMPARE(Control<QToolButton>(*f.Form, "btnSearchText")->defaultAction(), both[0]);
+        QCOMPARE(Control<QToolButton>(*f.Form, "btnSearchTextContinue")->defaultAction(), both[1]);
         QCOMPARE(firstTwo(Control<QMenu>(*f.Form, "PopupMenuSearch")->actions()), both);
         QCOMPARE(both[0]->shortcut(), QKeySequence("Ctrl+F"));
         QCOMPARE(both[1]->shortcut(), QKeySequence("F3"));

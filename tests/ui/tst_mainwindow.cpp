@@ -27,6 +27,7 @@
 #include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QToolBar>
+#include <QToolButton>
 
 using namespace orvel;
 using namespace orvel::testing;
@@ -800,8 +801,7 @@ private slots:
         TUiTestData data;
         auto form = data.MakeForm();
         QVERIFY(ShowAndLoad(*form));
-        QWidget* button =
-            Control<QToolBar>(*form, "ToolBarText")->widgetForAction(form->Action(A::SearchGreek));
+        auto* button = Control<QToolButton>(*form, "btnSearchGreek");
         QVERIFY(button);
         QCOMPARE(button->toolTip(), QString("Греческий"));
 
