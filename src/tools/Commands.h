@@ -25,5 +25,7 @@ int RunNoteFromRtf(const TArguments& Arguments);
 int RunSynth(const TArguments& Arguments);
 int RunCompile(const TArguments& Arguments);
 int RunDecompile(const TArguments& Arguments);
+// 1 when the program does not answer or reports a failure.
+int RunDbus(const TArguments& Arguments);
 
 } // namespace orvel::tool

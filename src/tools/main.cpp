@@ -35,6 +35,7 @@ const TCommandEntry Commands[] = {
     {"synth", "synth -o DIR [--seed S]", orvel::tool::RunSynth},
     {"compile", "compile SOURCE... -o DIR", orvel::tool::RunCompile},
     {"decompile", "decompile --dic PATH -o FILE", orvel::tool::RunDecompile},
+    {"dbus", "dbus (search | edit | save | lookup WORD)", orvel::tool::RunDbus},
 };
 
 void PrintUsage() {

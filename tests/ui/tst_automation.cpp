@@ -12,6 +12,7 @@
 
 #include <QClipboard>
 #include <QDBusConnection>
+#include <QFileInfo>
 #include <QMimeData>
 #include <QProcess>
 #include <QSettings>
@@ -178,6 +179,48 @@ private slots:
 
         // Without a running instance the hand-over fails and the start goes on.
         QVERIFY(!HandWordToRunningInstance(QStringLiteral("x"), "org.dorne.OrvelNobody", 2000));
+    }
+
+    // orvel-tool's dbus requests, as a script sends them.
+    void toolRequestsSaveTheBookmarksAndReportAFailure() {
+        TUiTestData data;
+        auto form = data.MakeForm();
+        QVERIFY(ShowAndLoad(*form));
+        QVERIFY(form->PublishAutomation());
+        const QString tool = QDir(BinDir()).filePath(QStringLiteral("orvel-tool"));
+        const auto bookmark = [&](const char* word, const std::string& display) {
+            QCOMPARE(RunClient(tool, {"dbus", "lookup", QString::fromUtf8(word)}).ExitCode, 0);
+            QTRY_COMPARE(form->ArticleView().ArticleIndex(), Lookup(*form, display));
+            QTRY_VERIFY(form->Action(TMainAction::BookmarkAdd)->isEnabled());
+            form->Action(TMainAction::BookmarkAdd)->trigger();
+        };
+        bookmark("λόγος", "l3go~");
+        QVERIFY(form->BookmarksModified());
+        QCOMPARE(RunClient(tool, {"dbus", "save"}).ExitCode, 0);
+        QVERIFY(QFileInfo(data.File("User/Default.bmr")).isFile());
+        QVERIFY(!form->BookmarksModified());
+
+        // A folder where the set's file should be: the caller hears of it, the change is kept.
+        bookmark("ἀγαθός", "#gaq3~");
+        QVERIFY(form->BookmarksModified());
+        QVERIFY(QFile::remove(data.File("User/Default.bmr")));
+        QVERIFY(QDir().mkpath(data.File("User/Default.bmr/inside")));
+        TErrorBoxCatcher boxes;
+        const TClientRun failed = RunClient(tool, {"dbus", "save"});
+        QCOMPARE(failed.ExitCode, 1);
+        QCOMPARE(failed.Output, QString("orvel-tool: Закладки не сохранены\n"));
+        QCOMPARE(boxes.Texts.size(), 1);
+        QVERIFY(form->BookmarksModified());
+
+        // Nobody on the bus to answer.
+        QProcess alone;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + data.File("no-bus"));
+        alone.setProcessEnvironment(environment);
+        alone.start(tool, {"dbus", "edit"});
+        QVERIFY(alone.waitForFinished(10000));
+        QCOMPARE(alone.exitCode(), 1);
+        QVERIFY(alone.readAllStandardError().startsWith("orvel-tool: "));
     }
 };
 
