@@ -9,7 +9,7 @@ packages=(
     clang libclang-rt-14-dev clang-format
     python3 python3-fonttools python3-pil fonts-freefont-ttf
     qt6-base-dev qt6-base-dev-tools libgl-dev libcanberra-dev qt6-qpa-plugins
-    fonts-liberation2 dbus xvfb xauth
+    fonts-liberation2 dbus xvfb xauth unrtf
     librsvg2-bin dpkg-dev desktop-file-utils appstream lintian man-db
 )
 

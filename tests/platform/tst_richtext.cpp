@@ -15,6 +15,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QProcess>
+#include <QTemporaryFile>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QtTest>
@@ -266,6 +268,21 @@ void TRichTextTest::selectionAsRtfWithUnicodeGreek() {
     const TRichTextAdapter copied(&copy);
     for (const TRichTextRun& run : copied.Runs(0, copied.Length()))
         QVERIFY2(run.Attributes.FontName != QStringLiteral("Orvel000"), qPrintable(run.Text));
+
+    // Read by another program's RTF reader (unrtf, which writes HTML with character entities).
+    QTemporaryFile file;
+    QVERIFY(file.open());
+    file.write(
+        QByteArray::fromStdString(BuildSelectionRtf(text.SelectedRichCharacters(), preference)));
+    file.close();
+    QProcess unrtf;
+    unrtf.start(QStringLiteral("unrtf"), {QStringLiteral("--html"), file.fileName()});
+    QVERIFY2(unrtf.waitForFinished(10000), "unrtf, from the package of that name, is needed");
+    QTextDocument read;
+    read.setHtml(QString::fromUtf8(unrtf.readAllStandardOutput()));
+    const QString unrtfText = read.toPlainText().normalized(QString::NormalizationForm_C);
+    QVERIFY2(unrtfText.contains(QString::fromUtf8("λόγος")), qPrintable(unrtfText));
+    QVERIFY2(unrtfText.contains(QString::fromUtf8("слово")), qPrintable(unrtfText));
 }
 
 void TRichTextTest::selectionOfForeignTextAsRtf() {
