@@ -4,6 +4,7 @@
 #include "ui/PostedMessages.h"
 
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -63,16 +64,22 @@ void TCharGrid::paintEvent(QPaintEvent*) {
     QFont font(FKind == TCharTableKind::Greek ? QStringLiteral("Orvel000")
                                               : QStringLiteral("Orvel001"));
     font.setPointSize(GlyphPointSize);
-    painter.setFont(font);
+    const QFontMetricsF metrics(font);
     painter.setPen(palette().color(QPalette::Text));
     for (int row = 0; row < CharTableRows; ++row)
         for (int column = 0; column < CharTableColumns; ++column) {
             const uint8_t code = CharTableCell(FKind, row, column);
             if (code == 0)
                 continue;
+            const QString glyph = QChar(code);
+            // A glyph wider than its cell (some metrical signs) is drawn smaller to fit it.
+            const qreal width = metrics.horizontalAdvance(glyph);
+            QFont cellFont = font;
+            if (width > CellWidth - 2)
+                cellFont.setPointSizeF(GlyphPointSize * (CellWidth - 2) / width);
+            painter.setFont(cellFont);
             const QRect cell(column * CellWidth, row * CellHeight, CellWidth, CellHeight);
-            painter.drawText(cell, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine,
-                             QString(QChar(code)));
+            painter.drawText(cell, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine, glyph);
         }
 }
 
