@@ -87,9 +87,9 @@ void GreekKeyCap(QPainter& p) {
     const QString greekFont = QString::fromLatin1(GreekFontName);
     if (QFontDatabase::hasFamily(greekFont)) {
         const std::string alpha = GreekLetterToFont(0, 'a');
-        KeyCap(p, greekFont, 17, blue, QString::fromLatin1(alpha.data(), qsizetype(alpha.size())));
+        KeyCap(p, greekFont, 20, blue, QString::fromLatin1(alpha.data(), qsizetype(alpha.size())));
     } else {
-        KeyCap(p, Serif, 15, blue, QString::fromUtf8("α"));
+        KeyCap(p, Serif, 16, blue, QString::fromUtf8("α"));
     }
 }
 
@@ -194,7 +194,8 @@ void Separator(QPainter& p) {
 }
 
 void HebrewAndSign(QPainter& p) {
-    Glyphs(p, QRectF(0, 3, 17, 21), Serif, {17}, QColor(110, 60, 20), QString::fromUtf8("א"));
+    Glyphs(p, QRectF(0, 4, 17, 20), QStringLiteral("FreeSerif"), {20, true}, QColor(110, 60, 20),
+           QString::fromUtf8("א"));
     // A small star for the graphic signs.
     QPainterPath star;
     const QPointF centre(18.5, 6);
@@ -252,11 +253,11 @@ QIcon EditorToolIcon(TEditorAction action) {
         return ToolIcon(TMainAction::ViewCharTable);
     case A::FormatRussian:
         return Draw(
-            [](QPainter& p) { KeyCap(p, Serif, 14, QColor(150, 0, 0), QString::fromUtf8("Я")); });
+            [](QPainter& p) { KeyCap(p, Serif, 15, QColor(150, 0, 0), QString::fromUtf8("Я")); });
     case A::FormatGreek:
         return Draw(GreekKeyCap);
     case A::FormatLatin:
-        return Draw([](QPainter& p) { KeyCap(p, Serif, 14, Qt::black, QStringLiteral("L")); });
+        return Draw([](QPainter& p) { KeyCap(p, Serif, 15, Qt::black, QStringLiteral("L")); });
     case A::FormatBold:
         return Draw([](QPainter& p) {
             Glyphs(p, Whole, Serif, {19, true, false}, Qt::black, QStringLiteral("B"));
