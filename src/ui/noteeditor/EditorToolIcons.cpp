@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
+#include <numbers>
 #include <functional>
 
 namespace orvel {
@@ -56,7 +57,7 @@ const QRectF Whole(0, 0, IconSize, IconSize);
 
 // A filled triangle with its tip at `tip`, pointing at `angle` degrees (0 right, 90 down).
 void ArrowHead(QPainter& p, const QPointF& tip, qreal angle, qreal size, const QColor& color) {
-    const qreal rad = angle * M_PI / 180;
+    const qreal rad = angle * std::numbers::pi / 180;
     const QPointF back(-std::cos(rad) * size, -std::sin(rad) * size);
     const QPointF side(-std::sin(rad) * size * 0.6, std::cos(rad) * size * 0.6);
     QPainterPath head;
@@ -201,7 +202,7 @@ void HebrewAndSign(QPainter& p) {
     const QPointF centre(18.5, 6);
     for (int i = 0; i < 10; ++i) {
         const qreal radius = i % 2 == 0 ? 5 : 2;
-        const qreal angle = (-90 + i * 36) * M_PI / 180;
+        const qreal angle = (-90 + i * 36) * std::numbers::pi / 180;
         const QPointF point = centre + QPointF(std::cos(angle) * radius, std::sin(angle) * radius);
         if (i == 0)
             star.moveTo(point);
