@@ -8,8 +8,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
-#include <numbers>
 #include <functional>
+#include <numbers>
 
 namespace orvel {
 
