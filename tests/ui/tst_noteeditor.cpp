@@ -1,6 +1,7 @@
 // The note editor on notes files of its own (no dictionary: every head word shows as "?"):
 // opening, typing and saving, closing with and without its question, deleting, the list's
-// window of notes, pasting, inserting an author, and a notes file that cannot be written.
+// window of notes, pasting, inserting an author, a notes file that cannot be written, and the
+// tool bars' icon buttons.
 #include "core/article/VocabularyTables.h"
 #include "core/dictionary/UserDictionary.h"
 #include "core/encoding/Windows1251.h"
@@ -22,8 +23,11 @@
 #include <QFile>
 #include <QListWidget>
 #include <QMimeData>
+#include <QSplitter>
 #include <QTableWidget>
 #include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
 #include <QtTest>
 #include <filesystem>
 #include <memory>
@@ -335,6 +339,46 @@ private slots:
         cursor.insertText(QStringLiteral("bcdef"));
         QCOMPARE(editor.Form.RichEdit->TextLength(), NoteMaxLength);
         QVERIFY(editor.Form.RichEdit->toPlainText().endsWith(QStringLiteral("abc")));
+    }
+
+    void ToolBarsShowEveryButtonAsAnIcon() {
+        // At the designed size, in a window too narrow for one row of tool bars and in one
+        // narrower than any tool bar, every button stands on its tool bar inside the window and
+        // none is folded behind the extension.
+        TNotesFixture fixture;
+        TPreference preference;
+        TEditor editor(fixture.Notes.Items(0), preference);
+        const QList<QToolBar*> toolBars = editor.Form.findChildren<QToolBar*>();
+        QCOMPARE(toolBars.size(), 4);
+        for (const QSize size :
+             {QSize(960, 680), QSize(800, 500), QSize(360, 500), QSize(60, 300)}) {
+            editor.Form.resize(size);
+            QCoreApplication::processEvents();
+            for (QToolBar* toolBar : toolBars) {
+                const QString name = toolBar->objectName();
+                QCOMPARE(toolBar->toolButtonStyle(), Qt::ToolButtonIconOnly);
+                QVERIFY2(toolBar->mapTo(&editor.Form, QPoint(toolBar->width(), 0)).x() <=
+                             editor.Form.width(),
+                         qPrintable(name));
+                for (QAction* action : toolBar->actions()) {
+                    const QString what = name + QLatin1Char(' ') + action->objectName();
+                    QVERIFY2(!action->icon().isNull(), qPrintable(what));
+                    const QWidget* button = toolBar->widgetForAction(action);
+                    QVERIFY2(button && button->isVisible(), qPrintable(what));
+                }
+                const auto* extension =
+                    toolBar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"));
+                QVERIFY2(!extension || !extension->isVisible(), qPrintable(name));
+            }
+        }
+        // The tool bars do not cover the text below them.
+        const QToolBar* lowest = toolBars.first();
+        for (const QToolBar* toolBar : toolBars)
+            if (toolBar->mapTo(&editor.Form, QPoint()).y() >
+                lowest->mapTo(&editor.Form, QPoint()).y())
+                lowest = toolBar;
+        QVERIFY(lowest->mapTo(&editor.Form, QPoint(0, lowest->height())).y() <=
+                editor.Form.Splitter->y());
     }
 };
 

@@ -8,7 +8,9 @@
 #include "platform/InputMode.h"
 #include "ui/PostedMessages.h"
 #include "ui/dialogs/DialogBox.h"
+#include "ui/noteeditor/EditorToolIcons.h"
 #include "ui/noteeditor/NoteRichEdit.h"
+#include "ui/noteeditor/ToolBarFlowLayout.h"
 #include "ui/widgets/StatusIcons.h"
 #include "ui/widgets/VkrStatusBar.h"
 
@@ -172,6 +174,8 @@ QAction* TFormUserEditor::MakeAction(TEditorAction action) {
     qaction->setStatusTip(hint.contains(QLatin1Char('|')) ? hint.section(QLatin1Char('|'), 1)
                                                           : hint);
     qaction->setShortcutContext(Qt::WindowShortcut);
+    qaction->setIcon(EditorToolIcon(action));
+    qaction->setIconVisibleInMenu(false);
     addAction(qaction);
     FActions[size_t(action)] = qaction;
     return qaction;
@@ -310,11 +314,11 @@ void TFormUserEditor::CreateMenus(QMenuBar* bar) {
     help->setObjectName(QStringLiteral("mnuHelp"));
     help->addAction(Action(A::HelpContents));
 
-    // The tool bars stand in one row under the menu.
+    // The tool bars stand in a row under the menu, wrapping into more rows in a narrow window.
     auto* tools = new QWidget(this);
     tools->setObjectName(QStringLiteral("ControlBar"));
-    auto* row = new QHBoxLayout(tools);
-    row->setContentsMargins(2, 0, 2, 0);
+    auto* rows = new TToolBarFlowLayout(tools);
+    rows->setContentsMargins(2, 0, 2, 0);
     const struct {
         const char* Name;
         const char* Caption;
@@ -333,12 +337,12 @@ void TFormUserEditor::CreateMenus(QMenuBar* bar) {
     for (const auto& toolBar : toolBars) {
         auto* control = new QToolBar(QString::fromLatin1(toolBar.Caption), tools);
         control->setObjectName(QString::fromLatin1(toolBar.Name));
-        control->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        control->setIconSize(QSize(24, 24));
+        control->setToolButtonStyle(Qt::ToolButtonIconOnly);
         for (A action : toolBar.Actions)
             control->addAction(Action(action));
-        row->addWidget(control);
+        rows->addWidget(control);
     }
-    row->addStretch(1);
     static_cast<QVBoxLayout*>(layout())->addWidget(tools);
 
     PopupMenuList = new QMenu(this);
