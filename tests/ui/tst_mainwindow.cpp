@@ -37,8 +37,9 @@ using A = TMainAction;
 
 // The article the lookup finds for a word typed in the display layout.
 int32_t Lookup(TFormOrvel& form, const std::string& display) {
-    return form.Dictionary().FindWord(std::string(1, char(ScriptGreek)) +
-                                      FontWordToInternal(display));
+    std::string key(1, char(ScriptGreek));
+    key += FontWordToInternal(display);
+    return form.Dictionary().FindWord(key);
 }
 
 // A control of the window, found by its name.
