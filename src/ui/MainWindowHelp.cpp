@@ -1,4 +1,5 @@
 // The help window, the documents that come with the program and the About box.
+#include "platform/FileReading.h"
 #include "ui/MainWindow.h"
 #include "ui/dialogs/AboutBox.h"
 #include "ui/dialogs/DocumentWindow.h"
@@ -18,8 +19,11 @@ void TFormOrvel::ShowHelp(int topic) {
 
 void TFormOrvel::OpenDocument(TDocument document) {
     const QString path = FEnvironment.Paths.DocumentPath(document);
-    if (!QFileInfo(path).isFile()) {
-        StatusError(QStringLiteral("Отсутствует файл: ") + path);
+    // Read first, so that a missing or unreadable document is reported here by its path
+    // rather than handed to an application of the desktop.
+    const TFileContent content = ReadWholeFile(path);
+    if (!content.Read()) {
+        StatusError(content.Error);
         return;
     }
     if (FEnvironment.DesktopOpener && FEnvironment.DesktopOpener(path))
@@ -29,7 +33,7 @@ void TFormOrvel::OpenDocument(TDocument document) {
         DocumentWindow = new TDocumentWindow(this);
         DocumentWindow->setObjectName(QStringLiteral("DocumentWindow"));
     }
-    if (!DocumentWindow->ShowFile(path))
+    if (!DocumentWindow->ShowRtf(QFileInfo(path).fileName(), content.Bytes))
         StatusError(QStringLiteral("Не удалось открыть файл: ") + path);
 }
 

@@ -4,6 +4,7 @@
 #include "core/dictionary/DataFileCheck.h"
 #include "core/dictionary/MainDictionary.h"
 #include "core/storage/SettingsStore.h"
+#include "platform/FileReading.h"
 #include "platform/QtSettingsStore.h"
 #include "ui/MainWindow.h"
 #include "ui/article/ArticleView.h"
@@ -54,7 +55,7 @@ void TFormOrvel::StartupLoad() {
             try {
                 LoadDocumentIntoArticlePane(TDocument::Readme);
             } catch (...) {
-                // A missing or unreadable readme leaves the pane as it was.
+                // Whatever goes wrong with the readme leaves the pane as it was.
             }
         }
         // Set before the busy scope ends, which lets the actions come back by their rules.
@@ -91,11 +92,14 @@ void TFormOrvel::LoadDictionary() {
 }
 
 void TFormOrvel::LoadDocumentIntoArticlePane(TDocument document) {
-    QFile file(FEnvironment.Paths.DocumentPath(document));
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    const QByteArray rtf = file.readAll();
-    FArticleView->ShowDocument(std::string_view(rtf.constData(), size_t(rtf.size())));
+    // A document that cannot be shown leaves the pane as it was; the status line names it.
+    const QString path = FEnvironment.Paths.DocumentPath(document);
+    const TFileContent content = ReadWholeFile(path);
+    if (!content.Read())
+        StatusWarning(content.Error);
+    else if (!FArticleView->ShowDocument(
+                 std::string_view(content.Bytes.constData(), size_t(content.Bytes.size()))))
+        StatusWarning(QStringLiteral("Не удалось открыть файл: ") + path);
 }
 
 void TFormOrvel::ReadWindowState() {

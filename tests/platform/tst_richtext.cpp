@@ -204,7 +204,8 @@ void TRichTextTest::searchKeysOfTypedText() {
     // Pasted as Unicode, with no charset: the letters' script gives it, the space follows.
     text.Clear();
     text.InsertText("λόγος λόγου");
-    QCOMPARE(RichTextToInternal(text, true), "\x08" + Utf8GreekToInternal("λόγος λόγου"));
+    const std::string logos = Utf8GreekToInternal("λόγος λόγου");
+    QCOMPARE(RichTextToInternal(text, true), "\x08" + logos);
 
     text.Clear();
     text.InsertText("ab", Greek);

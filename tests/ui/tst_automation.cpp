@@ -63,8 +63,9 @@ void PutGreekRtfOnClipboard(const QByteArray& display) {
 }
 
 int32_t Lookup(TFormOrvel& form, const std::string& display) {
-    return form.Dictionary().FindWord(std::string(1, char(ScriptGreek)) +
-                                      FontWordToInternal(display));
+    std::string key(1, char(ScriptGreek));
+    key += FontWordToInternal(display);
+    return form.Dictionary().FindWord(key);
 }
 
 TSearchLine* SearchLine(const TFormOrvel& form) {

@@ -60,8 +60,10 @@ void WriteTestDictionary(const TUiTestData& data) {
         std::string article = generated.substr(0, generated.find(' ')) + " \x07" +
                               Russian("текст ") + std::to_string(i);
         if (const auto words = placed.find(i); words != placed.end())
-            for (const std::string& word : words->second)
-                article += " " + Russian(word.c_str()) + Russian(" текст");
+            for (const std::string& word : words->second) {
+                article += ' ';
+                article += Russian(word.c_str()) + Russian(" текст");
+            }
         articles.push_back(article);
     }
     const size_t size = BuildDic(articles).size();
@@ -77,7 +79,8 @@ void WriteTestDictionary(const TUiTestData& data) {
 void WriteNotes(const QString& userFolder) {
     TUserDictionary notes(userFolder.toStdString(), "Lexicon", true);
     TUserArticle* note = TUserArticle::Create(notes, NotedArticle);
-    note->SetText("\x07" + Russian("моя заметка"));
+    const std::string text = Russian("моя заметка");
+    note->SetText("\x07" + text);
     notes.Save();
 }
 

@@ -38,8 +38,9 @@ using A = TMainAction;
 
 // The article the lookup finds for a word typed in the display layout.
 int32_t Lookup(TFormOrvel& form, const std::string& display) {
-    return form.Dictionary().FindWord(std::string(1, char(ScriptGreek)) +
-                                      FontWordToInternal(display));
+    std::string key(1, char(ScriptGreek));
+    key += FontWordToInternal(display);
+    return form.Dictionary().FindWord(key);
 }
 
 // A control of the window, found by its name.
@@ -213,6 +214,28 @@ private slots:
         QVERIFY(!form->isVisible());
     }
 
+    void aReadmeThatCannotBeShownIsNamedAndTheDictionaryLoads() {
+        for (const bool missing : {true, false}) {
+            TUiTestData data;
+            const QString readme = data.File("readme.rtf");
+            QVERIFY(QFile::remove(readme));
+            if (!missing) {
+                QFile plain(readme);
+                QVERIFY(plain.open(QIODevice::WriteOnly));
+                plain.write("plain text");
+            }
+            TErrorBoxCatcher boxes;
+            auto form = data.MakeForm();
+            QVERIFY(ShowAndLoad(*form));
+            QVERIFY(boxes.Texts.isEmpty());
+            QCOMPARE(StatusText(*form),
+                     (missing ? " Отсутствует файл: " : " Не удалось открыть файл: ") + readme);
+            QCOMPARE(StatusBar(*form)->ImageIndex(), int(TStatusKind::Warning));
+            QVERIFY(ArticlePane(*form)->toPlainText().isEmpty());
+            QCOMPARE(WordList(*form)->count(), 41);
+        }
+    }
+
     void indexFileOfAnotherSizeFails() {
         TUiTestData data;
         QFile idx(data.File("orvel.idx"));
@@ -356,6 +379,11 @@ private slots:
         form->Action(A::HelpLicense)->trigger();
         QCOMPARE(StatusText(*form), " Отсутствует файл: " + data.File("license.rtf"));
         QCOMPARE(StatusBar(*form)->ImageIndex(), int(TStatusKind::Error));
+        QCOMPARE(offered.size(), 2);
+        // So is one that cannot be read, which the desktop is not offered either.
+        QVERIFY(QDir().mkdir(data.File("license.rtf")));
+        form->Action(A::HelpLicense)->trigger();
+        QCOMPARE(StatusText(*form), " Не удалось прочитать файл: " + data.File("license.rtf"));
         QCOMPARE(offered.size(), 2);
         desktopTakes = false;
         QFile broken(data.File("orvel.rtf"));

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QSettings>
 #include <QSpinBox>
 #include <QTabWidget>
 
@@ -80,6 +81,45 @@ private slots:
         QCOMPARE(form->Preference().ListFontSize, 24);
         QCOMPARE(form->Preference().TextSignColor, 0x0000FFu);
         QCOMPARE(words->font().pointSize(), 24);
+    }
+
+    void copyGreekAsUnicodeIsOffUntilOkAndKeptInTheSettings() {
+        TUiTestData data;
+        auto form = data.MakeForm();
+        QVERIFY(ShowAndLoad(*form));
+        const auto toggle = [](bool shownChecked) {
+            return [shownChecked](TFormPreference& dialog) {
+                auto* box = dialog.findChild<QCheckBox*>(QStringLiteral("chbCopyGreekAsUnicode"));
+                QVERIFY(box);
+                QCOMPARE(box->isChecked(), shownChecked);
+                box->click();
+                QCOMPARE(dialog.Copy().CopyGreekAsUnicode, !shownChecked);
+            };
+        };
+
+        // Off by default; Cancel drops the change.
+        QTRY_VERIFY(form->Action(TMainAction::OrvelPreference)->isEnabled());
+        WithDialog(*form, toggle(false), false);
+        QVERIFY(!form->Preference().CopyGreekAsUnicode);
+
+        // OK keeps it, in the settings too at closing, and the next start reads it back.
+        QTRY_VERIFY(form->Action(TMainAction::OrvelPreference)->isEnabled());
+        WithDialog(*form, toggle(false), true);
+        QVERIFY(form->Preference().CopyGreekAsUnicode);
+        QVERIFY(form->close());
+        form.reset();
+        {
+            const QSettings written(data.SettingsFile(), QSettings::IniFormat);
+            QCOMPARE(written.value("Preference/CopyGreekAsUnicode").toString(), QString("1"));
+        }
+        auto again = data.MakeForm();
+        QVERIFY(ShowAndLoad(*again));
+        QVERIFY(again->Preference().CopyGreekAsUnicode);
+
+        // Shown checked; unchecked with OK it is off again.
+        QTRY_VERIFY(again->Action(TMainAction::OrvelPreference)->isEnabled());
+        WithDialog(*again, toggle(true), true);
+        QVERIFY(!again->Preference().CopyGreekAsUnicode);
     }
 
     void aStoredValueBelowTheRangeIsKeptUntilChanged() {

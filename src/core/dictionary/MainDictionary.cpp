@@ -1,10 +1,10 @@
 #include "core/dictionary/MainDictionary.h"
 
-#include "core/article/ArticleCodes.h"
 #include "core/base/AtomicFile.h"
 #include "core/base/ErrorBox.h"
 #include "core/base/LargePages.h"
 #include "core/base/OrvelError.h"
+#include "core/dictionary/HeadWord.h"
 
 #include <new>
 #include <sys/stat.h>
@@ -14,11 +14,6 @@ namespace orvel {
 namespace {
 const char* const MissingDictionary = "Отсутствует основной файл словаря: orvel.dic";
 const char* const BrokenData = "Нарушена структура данных";
-
-bool IsHeadWordByte(uint8_t c) {
-    return c == '-' || (c >= 'A' && c <= 'Y') || c == '[' || c == ']' || c == '_' ||
-           (c >= 'a' && c <= 'z') || (c >= 192 && c <= 220);
-}
 } // namespace
 
 void* TMainDictionary::operator new(size_t Size) {
@@ -142,14 +137,8 @@ std::string TMainDictionary::GetArticleText(int32_t Index) const {
 }
 
 std::string TMainDictionary::GetHeadWord(int32_t Index) const {
-    const uint8_t* p = ArticleData(Index);
-    const uint8_t* end = p + ArticleLength(Index);
-    if (p < end && *p == CodeArticleMark)
-        p += end - p >= 2 ? 2 : 1;
-    const uint8_t* start = p;
-    while (p < end && IsHeadWordByte(*p))
-        ++p;
-    return std::string(reinterpret_cast<const char*>(start), size_t(p - start));
+    return std::string(HeadWordOfText(std::string_view(
+        reinterpret_cast<const char*>(ArticleData(Index)), size_t(ArticleLength(Index)))));
 }
 
 } // namespace orvel

@@ -2,6 +2,7 @@
 
 #include "core/article/ArticleCodes.h"
 #include "core/base/OrvelError.h"
+#include "core/dictionary/HeadWord.h"
 #include "core/dictionary/MainDictionary.h"
 #include "core/dictionary/WordDescriptor.h"
 #include "core/encoding/GreekEncoding.h"
@@ -19,23 +20,6 @@ namespace {
 // (Greek, bold), so that the second text reads as it did on its own, and the mark "¶" between
 // spaces (the mark is a word character: without the space it would join the next word).
 constexpr char NoteJoint[] = {' ', char(CodeGreek), char(CodeBold), char(CodeMark), ' ', 0};
-
-bool IsHeadWordByte(uint8_t c) {
-    return c == '-' || (c >= 'A' && c <= 'Y') || c == '[' || c == ']' || c == '_' ||
-           (c >= 'a' && c <= 'z') || (c >= 192 && c <= 220);
-}
-
-// The head word at the start of an article text: after an optional two-byte mark prefix
-// (0x80 x), the longest run of head-word bytes.
-std::string HeadWordOfText(const std::string& Text) {
-    size_t p = 0;
-    if (!Text.empty() && uint8_t(Text[0]) == CodeArticleMark)
-        p = Text.size() >= 2 ? 2 : 1;
-    const size_t start = p;
-    while (p < Text.size() && IsHeadWordByte(uint8_t(Text[p])))
-        ++p;
-    return Text.substr(start, p - start);
-}
 
 } // namespace
 
@@ -101,7 +85,7 @@ void TUserArticle::SetText(std::string Text) {
 
 std::string TUserArticle::GetHeadWord() const {
     if (!FOwner->Kind())
-        return HeadWordOfText(FText);
+        return std::string(HeadWordOfText(FText));
     const TMainDictionary* dictionary = FOwner->Dictionary();
     if (!dictionary || FArticleIndex < 0 || FArticleIndex >= dictionary->Count())
         return {};

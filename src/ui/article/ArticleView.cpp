@@ -39,7 +39,11 @@ class TCodePoints : public TCharacterReader {
 public:
     explicit TCodePoints(const TRichTextAdapter& text) : FText(text) {}
     int Length() const override { return FText.Length(); }
-    TCharacterInfo Character(int index) const override { return {FText.CodePoint(index), {}, 0}; }
+    TCharacterInfo Character(int index) const override {
+        TCharacterInfo info;
+        info.CodePoint = FText.CodePoint(index);
+        return info;
+    }
 
 private:
     const TRichTextAdapter& FText;

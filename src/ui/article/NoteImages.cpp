@@ -1,9 +1,9 @@
 #include "ui/article/NoteImages.h"
 
-#include <QPainter>
+#include "ui/widgets/DrawnPixmap.h"
+
 #include <QPainterPath>
 #include <QPolygonF>
-#include <functional>
 
 namespace orvel {
 
@@ -11,19 +11,9 @@ namespace {
 
 constexpr int ImageSize = 11;
 
-QPixmap Draw(qreal ratio, const std::function<void(QPainter&)>& draw) {
-    QPixmap pixmap(int(ImageSize * ratio), int(ImageSize * ratio));
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    draw(painter);
-    return pixmap;
-}
-
 // A triangle pointing left or right.
 QPixmap Arrow(qreal ratio, bool next, const QColor& color) {
-    return Draw(ratio, [&](QPainter& p) {
+    return DrawPixmap(ImageSize, ratio, [&](QPainter& p) {
         const QPolygonF triangle = next ? QPolygonF({{3, 1.5}, {8.5, 5.5}, {3, 9.5}})
                                         : QPolygonF({{8, 1.5}, {2.5, 5.5}, {8, 9.5}});
         p.setPen(QPen(color, 1));
@@ -34,7 +24,7 @@ QPixmap Arrow(qreal ratio, bool next, const QColor& color) {
 
 // A sheet with a folded corner, filled for the current notes file, outlined for another.
 QPixmap Sheet(qreal ratio, bool filled) {
-    return Draw(ratio, [&](QPainter& p) {
+    return DrawPixmap(ImageSize, ratio, [&](QPainter& p) {
         QPainterPath sheet;
         sheet.moveTo(1.5, 0.5);
         sheet.lineTo(6.5, 0.5);

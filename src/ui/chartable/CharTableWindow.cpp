@@ -2,6 +2,7 @@
 
 #include "core/appmodel/CharTableComposition.h"
 #include "ui/PostedMessages.h"
+#include "ui/widgets/OneLineTextEdit.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -97,13 +98,7 @@ void TCharGrid::mouseReleaseEvent(QMouseEvent* event) {
 
 TCompositionField::TCompositionField(const QString& fontName, QWidget* parent) : QTextEdit(parent) {
     setObjectName(QStringLiteral("RichEdit"));
-    setLineWrapMode(QTextEdit::NoWrap);
-    setWordWrapMode(QTextOption::NoWrap);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setTabChangesFocus(true);
-    setAcceptRichText(false);
-    setAcceptDrops(false);
+    MakeOneLine(*this);
     setContextMenuPolicy(Qt::NoContextMenu);
     QFont font(fontName);
     font.setPixelSize(FieldPixelHeight);

@@ -3,8 +3,6 @@
 #include "platform/RtfReader.h"
 #include "ui/dialogs/HelpWindow.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -22,17 +20,13 @@ TDocumentWindow::TDocumentWindow(QWidget* parent) : QWidget(parent, Qt::Window) 
     AddCloseKeys(*this);
 }
 
-bool TDocumentWindow::ShowFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray rtf = file.readAll();
+bool TDocumentWindow::ShowRtf(const QString& title, const QByteArray& rtf) {
     const std::string_view bytes(rtf.constData(), size_t(rtf.size()));
-    if (file.error() != QFileDevice::NoError || !IsRtf(bytes))
+    if (!IsRtf(bytes))
         return false;
     LoadRtf(*Text->document(), bytes);
     Text->moveCursor(QTextCursor::Start);
-    setWindowTitle(QFileInfo(path).fileName());
+    setWindowTitle(title);
     show();
     raise();
     activateWindow();

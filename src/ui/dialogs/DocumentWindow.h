@@ -14,9 +14,9 @@ class TDocumentWindow : public QWidget {
 public:
     explicit TDocumentWindow(QWidget* parent = nullptr);
 
-    // Shows the RTF file and brings the window up. False, leaving the window as it was, when
-    // the file cannot be read or holds no RTF.
-    bool ShowFile(const QString& path);
+    // Shows the RTF document under the title and brings the window up. False, leaving the
+    // window as it was, when the bytes hold no RTF.
+    bool ShowRtf(const QString& title, const QByteArray& rtf);
 
     QTextEdit* Text = nullptr;
 };

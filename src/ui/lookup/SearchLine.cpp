@@ -5,6 +5,7 @@
 #include "platform/InputMode.h"
 #include "platform/RichTextAttributes.h"
 #include "platform/TextProperties.h"
+#include "ui/widgets/OneLineTextEdit.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -66,13 +67,7 @@ QFont FontOfHeight(const QString& family, int pixelHeight) {
 TSearchLine::TSearchLine(QWidget* parent)
     : QTextEdit(parent), FFilter(new TInputModeFilter(TInputMode::Greek, this)) {
     setObjectName(QStringLiteral("RichEditSearch"));
-    setLineWrapMode(QTextEdit::NoWrap);
-    setWordWrapMode(QTextOption::NoWrap);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setTabChangesFocus(true);
-    setAcceptRichText(false);
-    setAcceptDrops(false);
+    MakeOneLine(*this);
     setUndoRedoEnabled(true);
     document()->setDocumentMargin(DocumentMargin);
     installEventFilter(FFilter);

@@ -1,24 +1,14 @@
 #include "ui/widgets/StatusIcons.h"
 
-#include <QPainter>
+#include "ui/widgets/DrawnPixmap.h"
+
 #include <QPainterPath>
-#include <functional>
 
 namespace orvel {
 
 namespace {
 
 constexpr int IconSize = 16;
-
-QPixmap Draw(qreal ratio, const std::function<void(QPainter&)>& draw) {
-    QPixmap pixmap(int(IconSize * ratio), int(IconSize * ratio));
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    draw(painter);
-    return pixmap;
-}
 
 void Letter(QPainter& painter, const QRectF& box, const QString& letter, const QColor& color) {
     QFont font(QStringLiteral("Arial"));
@@ -41,12 +31,12 @@ QList<QPixmap> DrawStatusIcons(qreal ratio) {
     const QRectF box(0, 0, IconSize, IconSize);
     QList<QPixmap> icons;
     // 0 information: a blue disc with "i".
-    icons << Draw(ratio, [&](QPainter& p) {
+    icons << DrawPixmap(IconSize, ratio, [&](QPainter& p) {
         Disc(p, QColor(40, 100, 200), QColor(20, 60, 140));
         Letter(p, box, QStringLiteral("i"), Qt::white);
     });
     // 1 warning: a yellow triangle with "!".
-    icons << Draw(ratio, [&](QPainter& p) {
+    icons << DrawPixmap(IconSize, ratio, [&](QPainter& p) {
         QPainterPath triangle;
         triangle.moveTo(8, 1.5);
         triangle.lineTo(15, 14.5);
@@ -58,14 +48,14 @@ QList<QPixmap> DrawStatusIcons(qreal ratio) {
         Letter(p, box.adjusted(0, 2, 0, 0), QStringLiteral("!"), Qt::black);
     });
     // 2 error: a red disc with a white cross.
-    icons << Draw(ratio, [&](QPainter& p) {
+    icons << DrawPixmap(IconSize, ratio, [&](QPainter& p) {
         Disc(p, QColor(210, 30, 30), QColor(130, 0, 0));
         p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(5.5, 5.5), QPointF(10.5, 10.5));
         p.drawLine(QPointF(10.5, 5.5), QPointF(5.5, 10.5));
     });
     // 3 hint: a light bulb.
-    icons << Draw(ratio, [&](QPainter& p) {
+    icons << DrawPixmap(IconSize, ratio, [&](QPainter& p) {
         p.setPen(QPen(QColor(150, 120, 0), 1));
         p.setBrush(QColor(255, 230, 80));
         p.drawEllipse(QRectF(3.5, 1.5, 9, 9));
@@ -73,7 +63,7 @@ QList<QPixmap> DrawStatusIcons(qreal ratio) {
         p.drawRect(QRectF(6, 10.5, 4, 4));
     });
     // 4 progress: an hourglass.
-    icons << Draw(ratio, [&](QPainter& p) {
+    icons << DrawPixmap(IconSize, ratio, [&](QPainter& p) {
         QPainterPath glass;
         glass.moveTo(3.5, 1.5);
         glass.lineTo(12.5, 1.5);
@@ -87,7 +77,7 @@ QList<QPixmap> DrawStatusIcons(qreal ratio) {
         p.drawPath(glass);
     });
     // 5 help: a green disc with "?".
-    icons << Draw(ratio, [&](QPainter& p) {
+    icons << DrawPixmap(IconSize, ratio, [&](QPainter& p) {
         Disc(p, QColor(30, 140, 80), QColor(10, 90, 50));
         Letter(p, box, QStringLiteral("?"), Qt::white);
     });

@@ -25,8 +25,9 @@ TEST(ExternalWordTest, UnicodeGreekAndTheDisplayLayoutGiveTheSameWord) {
     EXPECT_EQ(ExternalWordToDisplay("λόγος"), logos);
     EXPECT_EQ(ExternalWordToDisplay("  λόγος "), logos);
     // The display layout has glyphs above 0x7F, which arrive as their UTF-8 characters.
-    EXPECT_EQ(ExternalWordToDisplay(Utf8OfLatin1(logos)), logos);
-    EXPECT_EQ(ExternalWordToDisplay(" " + Utf8OfLatin1(logos) + "  "), logos);
+    const std::string logosUtf8 = Utf8OfLatin1(logos);
+    EXPECT_EQ(ExternalWordToDisplay(logosUtf8), logos);
+    EXPECT_EQ(ExternalWordToDisplay(" " + logosUtf8 + "  "), logos);
 }
 
 TEST(ExternalWordTest, NothingLeftGivesEmpty) {

@@ -12,7 +12,11 @@ struct TTracked {
     TTracked(int key, std::vector<std::string>* log, const TVkrObjectList<TTracked>* list = nullptr)
         : Key(key), Log(log), List(list) {}
     ~TTracked() {
-        Log->push_back(std::to_string(Key) + (List ? "/" + std::to_string(List->Count()) : ""));
+        // Appended piece by piece: GCC 12 takes "/" + std::string for an overlapping copy.
+        std::string entry = std::to_string(Key);
+        if (List)
+            entry.append("/").append(std::to_string(List->Count()));
+        Log->push_back(entry);
     }
     int Key;
     std::vector<std::string>* Log;

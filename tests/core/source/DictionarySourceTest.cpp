@@ -293,8 +293,8 @@ TEST(DictionarySourceTest, EveryRowGivenMakesTheVocabularyComplete) {
             const TVocabularyRow& known = *TVocabulary::BuiltIn().Row(TVocabularyTable(t), r);
             if (known.Text && (!info.Signs || known.Explanation))
                 continue;
-            source += std::to_string(r) + "\t" +
-                      (known.Text ? Cp1251ToUtf8(*known.Text) : "(" + std::to_string(r) + ")") +
+            const std::string row = std::to_string(r);
+            source += row + "\t" + (known.Text ? Cp1251ToUtf8(*known.Text) : "(" + row + ")") +
                       (info.Signs ? "\texplained" : "") + "\n";
         }
     }
