@@ -197,7 +197,9 @@ private:
 
     // The loading sequence's parts (MainWindowLoading.cpp).
     void LoadDictionary();
-    void LoadDocumentIntoArticlePane(TDocument document);
+    // Shows a document in the article pane; a document that cannot be shown leaves the pane as
+    // it was and answers why.
+    QString LoadDocumentIntoArticlePane(TDocument document);
     void ReadWindowState();
     void WriteWindowState();
     void ApplyLeftWidth();

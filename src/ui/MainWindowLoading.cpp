@@ -53,7 +53,10 @@ void TFormOrvel::StartupLoad() {
             // opens, the readme keeps the pane.
             Guarded(TReport::InternalError, [&] { FLookupPanel->BuildWordBlock(0); });
             try {
-                LoadDocumentIntoArticlePane(TDocument::Readme);
+                // A missing fonts file is the graver warning: the readme's does not hide it.
+                const QString failure = LoadDocumentIntoArticlePane(TDocument::Readme);
+                if (!failure.isEmpty() && FMissingFonts.isEmpty())
+                    StatusWarning(failure);
             } catch (...) {
                 // Whatever goes wrong with the readme leaves the pane as it was.
             }
@@ -91,15 +94,15 @@ void TFormOrvel::LoadDictionary() {
         StatusWarning(QStringLiteral("Не найден файл шрифта: ") + FMissingFonts.join(", "));
 }
 
-void TFormOrvel::LoadDocumentIntoArticlePane(TDocument document) {
-    // A document that cannot be shown leaves the pane as it was; the status line names it.
+QString TFormOrvel::LoadDocumentIntoArticlePane(TDocument document) {
     const QString path = FEnvironment.Paths.DocumentPath(document);
     const TFileContent content = ReadWholeFile(path);
     if (!content.Read())
-        StatusWarning(content.Error);
-    else if (!FArticleView->ShowDocument(
-                 std::string_view(content.Bytes.constData(), size_t(content.Bytes.size()))))
-        StatusWarning(QStringLiteral("Не удалось открыть файл: ") + path);
+        return content.Error;
+    if (!FArticleView->ShowDocument(
+            std::string_view(content.Bytes.constData(), size_t(content.Bytes.size()))))
+        return QStringLiteral("Не удалось открыть файл: ") + path;
+    return {};
 }
 
 void TFormOrvel::ReadWindowState() {

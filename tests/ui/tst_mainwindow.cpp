@@ -234,6 +234,13 @@ private slots:
             QVERIFY(ArticlePane(*form)->toPlainText().isEmpty());
             QCOMPARE(WordList(*form)->count(), 41);
         }
+        // A missing font is the graver warning and stays in the status line.
+        TUiTestData data;
+        QVERIFY(QFile::remove(data.File("readme.rtf")));
+        QVERIFY(QFile::remove(data.File("Orvel001.ttf")));
+        auto form = data.MakeForm();
+        QVERIFY(ShowAndLoad(*form));
+        QCOMPARE(StatusText(*form), QString(" Не найден файл шрифта: Orvel001.ttf"));
     }
 
     void indexFileOfAnotherSizeFails() {
