@@ -113,8 +113,8 @@ check_files() {
 }
 
 # usage: check_program PREFIX NAME : the installed orvel-tool and orvel of PREFIX, which must
-# not change; CLOSED=1 runs them where they cannot write, else INDEXES_READ=1 asks that the
-# shipped index files be used as they are.
+# not change; CLOSED=1 runs them where they cannot write; INDEXES_READ=1 asks that the shipped
+# index files be used as they are.
 check_program() {
     local prefix=$1 name=$2 home before out status
     if [ "${CLOSED:-0}" = 1 ]; then close_tree "$prefix"; fi
@@ -202,7 +202,7 @@ lintian --fail-on error "$deb" || fail "lintian finds errors"
 step "the unpacked package"
 root=$work/root
 dpkg-deb -x "$deb" "$root"
-CLOSED=1 check_program "$root/usr" package
+CLOSED=1 INDEXES_READ=1 check_program "$root/usr" package
 
 if [ "$failures" -gt 0 ]; then
     echo "=== install: $failures failures" >&2

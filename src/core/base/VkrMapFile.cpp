@@ -25,7 +25,7 @@ int64_t Nanoseconds(const struct statx_timestamp& t) {
 } // namespace
 
 bool CreatedBefore(const TFileTime& a, const TFileTime& b) {
-    if (a.HasBirth && b.HasBirth)
+    if (a.HasBirth && b.HasBirth && a.BirthNs != b.BirthNs)
         return a.BirthNs < b.BirthNs;
     return a.ModifiedNs < b.ModifiedNs;
 }

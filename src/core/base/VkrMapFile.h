@@ -10,7 +10,9 @@
 namespace orvel {
 
 // When a file came into being: its birth time where the file system records one, else its
-// last modification time. Two times compare by birth only when both files have one.
+// last modification time. Two times compare by birth only when both files have one and the
+// births differ: files unpacked together are born in the same clock tick, and then their
+// modification times (kept from the archive) tell which came first.
 struct TFileTime {
     bool HasBirth = false;
     int64_t BirthNs = 0;
