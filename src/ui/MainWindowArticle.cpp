@@ -10,9 +10,9 @@
 
 #include <QClipboard>
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QSaveFile>
 
 namespace orvel {
 
@@ -62,23 +62,25 @@ void TFormOrvel::DebugSaveArticle() {
         return;
     const std::string rtf =
         RenderArticle(FDictionary->GetArticleText(index), FPreference, FVocabulary);
-    QFile file(QDir(FEnvironment.Paths.DataFolder()).filePath(QStringLiteral("test.rtf")));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(rtf.data(), qint64(rtf.size())) != qint64(rtf.size()))
+    // Written whole or not at all, like every file the program writes.
+    QSaveFile file(QDir(FEnvironment.Paths.DataFolder()).filePath(QStringLiteral("test.rtf")));
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(rtf.data(), qint64(rtf.size())) != qint64(rtf.size()) || !file.commit())
         throw EOrvelError("Не удалось записать файл " + file.fileName().toStdString());
 }
 
 void TFormOrvel::DebugHintsForActions() {
     QDir().mkpath(QStringLiteral("Source"));
-    QFile file(QStringLiteral("Source/UnitOrvel.inc"));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
-        throw EOrvelError("Не удалось записать файл " + file.fileName().toStdString());
+    QSaveFile file(QStringLiteral("Source/UnitOrvel.inc"));
+    QByteArray lines;
     for (TMainAction action : MainActions()) {
         const TMainActionInfo& info = MainActionInfo(action);
-        file.write(QStringLiteral("%1.Hint := '%2';\n")
-                       .arg(QString::fromLatin1(info.Name), QString::fromUtf8(info.Hint))
-                       .toUtf8());
+        lines += QStringLiteral("%1.Hint := '%2';\n")
+                     .arg(QString::fromLatin1(info.Name), QString::fromUtf8(info.Hint))
+                     .toUtf8();
     }
+    if (!file.open(QIODevice::WriteOnly) || file.write(lines) != lines.size() || !file.commit())
+        throw EOrvelError("Не удалось записать файл " + file.fileName().toStdString());
 }
 
 } // namespace orvel

@@ -402,6 +402,29 @@ private slots:
         QVERIFY(!viewer->isVisible());
     }
 
+    void debugSaveWritesTheArticleWhole() {
+        TUiTestData data;
+        auto form = data.MakeForm();
+        QVERIFY(ShowAndLoad(*form));
+        TypeIntoSearchLine(*form, "l3go~");
+        QTest::keyClick(SearchLine(*form), Qt::Key_Return);
+        QTRY_COMPARE(ArticleShown(*form), Lookup(*form, "l3go~"));
+        QAction* save = nullptr;
+        for (QAction* item : Control<QMenu>(*form, "mnuDebug")->actions())
+            if (item->text().contains("test.rtf"))
+                save = item;
+        QVERIFY(save);
+        save->trigger();
+        QFile written(data.File("test.rtf"));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray rtf = written.readAll();
+        QVERIFY(rtf.startsWith("{\\rtf1"));
+        QVERIFY(rtf.contains("l3go~"));
+        // Nothing is left beside it.
+        QCOMPARE(QDir(data.Folder()).entryList({"test.rtf*"}, QDir::Files),
+                 QStringList("test.rtf"));
+    }
+
     void aRussianWordLeavesTheListAlone() {
         TUiTestData data;
         auto form = data.MakeForm();
