@@ -2,6 +2,7 @@
 
 #include "core/encoding/FontNames.h"
 #include "core/encoding/GreekEncoding.h"
+#include "ui/widgets/DrawnPixmap.h"
 #include "ui/widgets/ToolIcons.h"
 
 #include <QFontDatabase>
@@ -17,22 +18,8 @@ namespace {
 
 constexpr int IconSize = 24;
 
-// The drawing at 24 pixels and again at twice the resolution, so that it stays crisp on a
-// screen of device pixel ratio 2.
 QIcon Draw(const std::function<void(QPainter&)>& draw) {
-    QIcon icon;
-    for (const qreal ratio : {1.0, 2.0}) {
-        QPixmap pixmap(int(IconSize * ratio), int(IconSize * ratio));
-        pixmap.setDevicePixelRatio(ratio);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        draw(painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    return DrawIcon(IconSize, draw);
 }
 
 struct TGlyphStyle {

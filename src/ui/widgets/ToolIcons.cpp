@@ -1,5 +1,7 @@
 #include "ui/widgets/ToolIcons.h"
 
+#include "ui/widgets/DrawnPixmap.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <functional>
@@ -11,19 +13,7 @@ namespace {
 constexpr int IconSize = 24;
 
 QIcon Draw(const std::function<void(QPainter&)>& draw) {
-    QIcon icon;
-    for (const qreal ratio : {1.0, 2.0}) {
-        QPixmap pixmap(int(IconSize * ratio), int(IconSize * ratio));
-        pixmap.setDevicePixelRatio(ratio);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        draw(painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    return DrawIcon(IconSize, draw);
 }
 
 void Glyphs(QPainter& painter, const QString& family, int pixelSize, bool bold, const QColor& color,
