@@ -61,6 +61,15 @@ private:
     TTempDir FDir;
 };
 
+// The window's control of that name; a test without it cannot go on.
+template <typename T>
+T* Control(const TFormOrvel& form, const char* name) {
+    T* control = form.findChild<T*>(QLatin1String(name));
+    if (!control)
+        qFatal("The window has no control %s", name);
+    return control;
+}
+
 // Shows the form and waits for the loading sequence to end; answers whether it loaded.
 inline bool ShowAndLoad(TFormOrvel& form) {
     QSignalSpy finished(&form, &TFormOrvel::LoadingFinished);

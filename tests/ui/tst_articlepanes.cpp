@@ -23,14 +23,6 @@ using namespace orvel::testing;
 
 namespace {
 
-template <typename T>
-T* Control(const TFormOrvel& form, const char* name) {
-    T* control = form.findChild<T*>(QLatin1String(name));
-    if (!control)
-        qFatal("The window has no control %s", name);
-    return control;
-}
-
 TArticlePane* ArticlePane(const TFormOrvel& form) {
     return Control<TArticlePane>(form, "RichEditArticle");
 }

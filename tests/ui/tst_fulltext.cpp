@@ -84,14 +84,6 @@ void WriteNotes(const QString& userFolder) {
     notes.Save();
 }
 
-template <typename T>
-T* Control(const TFormOrvel& form, const char* name) {
-    T* control = form.findChild<T*>(QLatin1String(name));
-    if (!control)
-        qFatal("The window has no control %s", name);
-    return control;
-}
-
 QString StatusText(const TFormOrvel& form) {
     return Control<TVkrStatusBar>(form, "StatusBar")->Text();
 }

@@ -44,14 +44,6 @@ int32_t Lookup(TFormOrvel& form, const std::string& display) {
 }
 
 // A control of the window, found by its name.
-template <typename T>
-T* Control(const TFormOrvel& form, const char* name) {
-    T* control = form.findChild<T*>(QLatin1String(name));
-    if (!control)
-        qFatal("The window has no control %s", name);
-    return control;
-}
-
 TSearchLine* SearchLine(const TFormOrvel& form) {
     return Control<TSearchLine>(form, "RichEditSearch");
 }

@@ -27,14 +27,6 @@ namespace {
 
 using A = TMainAction;
 
-template <typename T>
-T* Control(const TFormOrvel& form, const char* name) {
-    T* control = form.findChild<T*>(QLatin1String(name));
-    if (!control)
-        qFatal("The window has no control %s", name);
-    return control;
-}
-
 QString StatusText(const TFormOrvel& form) {
     return Control<TVkrStatusBar>(form, "StatusBar")->Text();
 }

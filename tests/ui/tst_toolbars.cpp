@@ -15,14 +15,6 @@ using A = TMainAction;
 
 namespace {
 
-template <typename T>
-T* Control(const TFormOrvel& form, const char* name) {
-    T* control = form.findChild<T*>(QLatin1String(name));
-    if (!control)
-        qFatal("The window has no control %s", name);
-    return control;
-}
-
 TVkrControlBarManager* Manager(const TFormOrvel& form) {
     return Control<TVkrControlBarManager>(form, "ControlBarManager");
 }
